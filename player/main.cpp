@@ -1,0 +1,28 @@
+// TavoPlayer: shows a presentation as a bar docked to the screen edge.
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "player/bar/TFmMain.h"
+#include "platform/QtPlatform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  QApplication::setApplicationName(title);
+
+  tavo::platform::QtPlatform qt(title, "TavoPlayer");
+  tavo::platform::Platform& platform = qt.platform();
+
+  if (!platform.instance.acquire()) {
+    platform.messages.showInfo("TavoPlayer is already open.");
+    return 0;
+  }
+
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  tavo::player::TFmMain bar(platform, arguments);
+  if (!bar.FormCreate()) return 0;
+  bar.show();
+  return QApplication::exec();
+}

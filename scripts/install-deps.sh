@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project needs to build, run and test.
+# Only missing packages are installed; with everything present it returns at once.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  # GUI, sound and video, web pages, archives
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+  qt6-multimedia-dev qt6-webengine-dev qt6-webengine-dev-tools
+  libarchive-dev
+  # "Arial" resolves to a metric-compatible face
+  fonts-liberation
+  # tests, benchmarks, fuzzers
+  libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev
+  # headless runs of the real programs: virtual display, window lookup, screenshots
+  xvfb xauth x11-utils xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  case "$status" in
+    *" installed") ;;
+    *) missing+=("$p") ;;
+  esac
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+else
+  sudo=(sudo)
+fi
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
