@@ -74,38 +74,48 @@ BarPlacement placeBar(std::string_view position, int barHeight, std::optional<in
   return p;
 }
 
+int tickerSpeedPosition(int stored) { return stored < 0 ? 0 : stored > 9 ? 9 : stored; }
+
 int buttonWidth(int length, bool bold) {
   if (length <= 6) return 76;
   if (length <= 14) return 2 * length + (bold ? 76 : 62);
   return 2 * length + (bold ? 120 : 86);
 }
 
-ButtonRow buttonRow(const std::vector<std::string>& captions, bool bold, bool streamingAd, int startPlaylistLeft) {
+ButtonRow buttonRow(const std::vector<int>& captionLengths, bool bold, bool streamingAd, int startPlaylistLeft) {
   ButtonRow row;
   row.bevelWidth = startPlaylistLeft - kBevelLeft - 2;
   const int bevelRight = row.bevelLeft + row.bevelWidth;
   const int reserve = streamingAd ? kStreamingAdReserve : 0;
   row.runningRight = kBevelLeft;
-  const ButtonSlot* previous = nullptr;  // the last button that was placed (shown or moved to the menu)
-  for (std::size_t n = 0; n < captions.size(); ++n) {
+  row.buttons.reserve(captionLengths.size());
+  // The last button that was placed (shown or moved to the menu); a button
+  // without caption is skipped, so its stale geometry never counts.
+  std::optional<std::size_t> previous;
+  const auto nextLeft = [&] {
+    if (!previous) return kFirstButtonLeft;
+    const ButtonSlot& p = row.buttons[*previous];
+    return p.left + p.width + 1;
+  };
+  for (std::size_t n = 0; n < captionLengths.size(); ++n) {
     ButtonSlot slot;
-    if (!captions[n].empty()) {
+    if (captionLengths[n] > 0) {
       slot.visible = true;
-      slot.left = previous ? previous->left + previous->width + 1 : kFirstButtonLeft;
-      slot.width = buttonWidth(static_cast<int>(captions[n].size()), bold);
+      slot.left = nextLeft();
+      slot.width = buttonWidth(captionLengths[n], bold);
       row.runningRight = slot.left + slot.width;
       if (n > 0 && bevelRight - row.runningRight - 2 < reserve) {
         slot.visible = false;
         slot.inMenu = true;
         if (!row.menuButtonVisible) {
           row.menuButtonVisible = true;
-          row.menuButtonLeft = previous ? previous->left + previous->width + 1 : kFirstButtonLeft;
+          row.menuButtonLeft = nextLeft();
         }
         row.runningRight = row.menuButtonLeft + kMenuButtonSize;
       }
     }
     row.buttons.push_back(slot);
-    if (slot.visible || slot.inMenu) previous = &row.buttons.back();
+    if (slot.visible || slot.inMenu) previous = n;
   }
   row.subTickerLeft = row.runningRight + 2;
   row.subTickerWidth = bevelRight - row.subTickerLeft - 2;

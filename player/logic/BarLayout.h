@@ -27,7 +27,16 @@ inline constexpr int kGoWidth = 28, kGoHeight = 20;
 inline constexpr int kMenuImageSize = 24;
 inline constexpr int kAdSponsorWidth = 120, kAdSponsorHeight = 24;
 inline constexpr int kBulletSize = 16;
-inline constexpr int kButtonHeight = 22;       // Button1 .. Button10
+// Button1 .. Button10: the button row starts at top 2 and the Large ticker at
+// top 20, and at the bottom the row starts at 31 in a bar 50 high, so the
+// buttons are as high as the up/down and sound buttons beside them.
+inline constexpr int kButtonHeight = 18;
+inline constexpr int kSubTickerHeight = 16;  // in the button row, one pixel below the buttons' top
+// The left column: the sponsor logo between the drag button and the ticker
+// buttons, which sit side by side just left of the ticker.
+inline constexpr int kLogoLeft = 16;
+inline constexpr int kTickerPlayLeft = 60;   // BtnPlayTicker and BtnPauseTicker, one visible at a time
+inline constexpr int kNextChannelLeft = 80;
 inline constexpr int kTickerLeft = 102;
 inline constexpr int kBevelLeft = 48;
 inline constexpr int kFirstButtonLeft = 64;
@@ -74,6 +83,15 @@ BarPlacement placeBar(std::string_view tickerPosition, int barHeight, std::optio
 inline int tickerWidth(int searchLeft) { return searchLeft - kTickerLeft - 4; }
 inline int tickerGap(int tickerWidthPixels) { return tickerWidthPixels * 9 / 10; }
 
+// The sponsor logo is centred in the bar's height.
+inline int logoTop(int barHeight) { return (barHeight - kLogoSize) / 2; }
+
+// ---- viewing options ----
+// "Ticker Data Speed" as a ticker speed position 0 .. 9 (values outside are clamped).
+int tickerSpeedPosition(int storedSpeed);
+// The panel label's scroll interval in milliseconds: 11 - the speed position.
+inline int panelScrollInterval(int speedPosition) { return 11 - speedPosition; }
+
 // ---- the button row (LoadSubscriberSettings / PlaceButton) ----
 int buttonWidth(int captionLength, bool bold);
 
@@ -92,10 +110,11 @@ struct ButtonRow {
   // Media buttons, right to left from the Play button's right edge.
   int ffLeft = 0, rewindLeft = 0, stopLeft = 0, playLeft = 0, pauseLeft = 0;
 };
-// `captions` are the button captions after "&" doubling (up to ten); an empty
-// caption is a hidden button that takes no room. `streamingAd` keeps 120
-// pixels free at the end of the row.
-ButtonRow buttonRow(const std::vector<std::string>& captions, bool bold, bool streamingAd, int startPlaylistLeft);
+// `captionLengths` are the lengths in characters of the button captions after
+// "&" doubling (up to ten); a length of 0 is a button without caption: it is
+// hidden and takes no room, so the next button counts from the last one placed.
+// `streamingAd` keeps 120 pixels free at the end of the row.
+ButtonRow buttonRow(const std::vector<int>& captionLengths, bool bold, bool streamingAd, int startPlaylistLeft);
 
 // ---- the text panel's label (ShowPanelText, TimerLbTicker) ----
 struct PanelLabel {

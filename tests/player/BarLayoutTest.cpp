@@ -1,9 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "player/logic/BarLayout.h"
 
 namespace tavo::player::layout {
 namespace {
+
+// Caption lengths as the form measures them, from the captions themselves.
+std::vector<int> lengths(std::initializer_list<const char*> captions) {
+  std::vector<int> out;
+  for (const char* c : captions) out.push_back(static_cast<int>(std::string(c).size()));
+  return out;
+}
 
 TEST(BarLayout, TextSizeSetsFontBarHeightAndTickerRow) {
   struct Case {
@@ -105,7 +115,7 @@ TEST(BarLayout, TheTickerStartsWithAGapOfNineTenthsOfItsWidth) {
 TEST(BarLayout, ButtonsRunFrom64AndOverflowIntoTheMenu) {
   // A narrow bar: the row ends 2 pixels before the Play button at 500.
   const int startLeft = 500;
-  const std::vector<std::string> captions = {"News", "Sport", "Weather", "Tides", "Events", "Shops", "", "", "", ""};
+  const std::vector<int> captions = lengths({"News", "Sport", "Weather", "Tides", "Events", "Shops", "", "", "", ""});
   const ButtonRow plain = buttonRow(captions, false, false, startLeft);
   EXPECT_EQ(plain.bevelWidth, 500 - 48 - 2);
   EXPECT_EQ(plain.buttons[0].left, 64);
@@ -134,20 +144,37 @@ TEST(BarLayout, ButtonsRunFrom64AndOverflowIntoTheMenu) {
 }
 
 TEST(BarLayout, AButtonWithoutCaptionTakesNoRoom) {
-  const ButtonRow row = buttonRow({"One", "Two", "", "Four"}, false, false, 1500);
+  const ButtonRow row = buttonRow(lengths({"One", "Two", "", "Four"}), false, false, 1500);
   EXPECT_TRUE(row.buttons[0].visible);
   EXPECT_TRUE(row.buttons[1].visible);
   EXPECT_FALSE(row.buttons[2].visible);
   EXPECT_TRUE(row.buttons[3].visible);
   EXPECT_EQ(row.buttons[3].left, row.buttons[1].left + row.buttons[1].width + 1);
+
+  // Many empty buttons between two placed ones, and an empty first button.
+  const ButtonRow sparse = buttonRow({3, 0, 0, 0, 0, 0, 0, 0, 0, 12}, false, false, 1500);
+  EXPECT_EQ(sparse.buttons[9].left, 64 + 76 + 1);
+  EXPECT_EQ(sparse.buttons[9].width, 2 * 12 + 62);
+  EXPECT_EQ(sparse.runningRight, sparse.buttons[9].left + sparse.buttons[9].width);
+  const ButtonRow noFirst = buttonRow({0, 5}, false, false, 1500);
+  EXPECT_FALSE(noFirst.buttons[0].visible);
+  EXPECT_EQ(noFirst.buttons[1].left, 64);
 }
 
 TEST(BarLayout, TheFirstButtonNeverGoesToTheMenu) {
-  const ButtonRow row = buttonRow({"A very long caption that is wide"}, true, true, 150);
+  const ButtonRow row = buttonRow(lengths({"A very long caption that is wide"}), true, true, 150);
   EXPECT_TRUE(row.buttons[0].visible);
   EXPECT_FALSE(row.menuButtonVisible);
-  const ButtonRow none = buttonRow({"", "", ""}, false, false, 600);
+  const ButtonRow none = buttonRow(lengths({"", "", ""}), false, false, 600);
   EXPECT_EQ(none.subTickerLeft, kBevelLeft + 2);
+}
+
+TEST(BarLayout, TickerSpeedAndPanelInterval) {
+  EXPECT_EQ(tickerSpeedPosition(6), 6);  // speed7_VeryFast
+  EXPECT_EQ(panelScrollInterval(tickerSpeedPosition(6)), 5);
+  EXPECT_EQ(tickerSpeedPosition(42), 9);
+  EXPECT_EQ(tickerSpeedPosition(-3), 0);
+  EXPECT_EQ(panelScrollInterval(tickerSpeedPosition(0)), 11);
 }
 
 TEST(BarLayout, MediaButtonsRunLeftFromThePlayButtonsRightEdge) {

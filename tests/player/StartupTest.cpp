@@ -61,7 +61,7 @@ TEST_F(Startup, TheChannelMenuHasItsFixedEntriesThenOneRadioEntryPerChannel) {
   EXPECT_EQ(bar.CurrentSubscriber, 1);
   EXPECT_EQ(bar.SubscriberFolder, p + "Town News/");
 
-  const QList<QAction*> entries = bar.PMnSubscribers()->actions();
+  const QList<QAction*> entries = bar.PMnSubscribers->actions();
   ASSERT_EQ(entries.size(), 6);
   EXPECT_EQ(entries[0]->text(), "Preferences");
   EXPECT_EQ(entries[1]->text(), "Update Now");
