@@ -15,10 +15,10 @@ class QWidget;
 
 namespace tavo::player {
 
-// The slideshow window: one slideshow set across the screen.
-class SlideshowWindowPort {
+// A window that shows one set (slideshow or thumbnail set) across the screen.
+class SetWindowPort {
  public:
-  virtual ~SlideshowWindowPort() = default;
+  virtual ~SetWindowPort() = default;
   virtual bool isVisible() const = 0;
   virtual void close() = 0;
   virtual void setGeometry(const layout::Rect& rect) = 0;
@@ -29,19 +29,15 @@ class SlideshowWindowPort {
   virtual void show() = 0;
 };
 
+// The slideshow window: one picture of a slideshow set at a time.
+class SlideshowWindowPort : public SetWindowPort {};
+
 // The thumbnail viewer: six pictures of a thumbnail set per screen. It tells
 // the bar when it closes (BarMessage::ThumbnailViewerClosed).
-class ThumbnailViewerPort {
+class ThumbnailViewerPort : public SetWindowPort {
  public:
-  virtual ~ThumbnailViewerPort() = default;
-  virtual bool isVisible() const = 0;
-  virtual void close() = 0;
   // The bar to notify when the viewer closes.
   virtual void setMainWindow(QWidget* bar) = 0;
-  virtual void setGeometry(const layout::Rect& rect) = 0;
-  virtual void setTop(int top) = 0;
-  virtual void setFolder(const std::string& setFolder) = 0;
-  virtual void show() = 0;
 };
 
 // The player's own browser window.

@@ -877,15 +877,12 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
   picture->setPixmap(pix);
 }
 
-void TFmMain::ImgAdSponsorClick() {
-  QString target = ImgAdSponsor->toolTip();
-  const std::string stored = platform::toFileText(target);
-  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(inFolder(SubscriberFolder, stored));
-  OpenInBrowser(target);
-}
+void TFmMain::ImgAdSponsorClick() { sponsorClick(ImgAdSponsor); }
+void TFmMain::ImgSponsorLogoClick() { sponsorClick(ImgSponsorLogo); }
 
-void TFmMain::ImgSponsorLogoClick() {
-  QString target = ImgSponsorLogo->toolTip();
+// A sponsor picture's link is a document in the channel folder or an address.
+void TFmMain::sponsorClick(QLabel* picture) {
+  QString target = picture->toolTip();
   const std::string stored = platform::toFileText(target);
   if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(inFolder(SubscriberFolder, stored));
   OpenInBrowser(target);

@@ -226,6 +226,7 @@ class TFmMain : public QWidget {
   void PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row);
   void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
                          const QPixmap& fallback);
+  void sponsorClick(QLabel* picture);
   void refreshBullets();
   void startSystemMove();
   void alignBar(Align align);

@@ -18,69 +18,48 @@ class CallLog {
   QStringList calls;
 };
 
-class RecordingSetWindow : public CallLog {
+// A set window that records what it was told.
+template <class Port>
+class RecordingSetWindow : public Port, public CallLog {
  public:
+  bool isVisible() const override { return visible; }
+  void close() override {
+    add("close");
+    visible = false;
+  }
+  void setGeometry(const layout::Rect& r) override {
+    add("geometry");
+    geometry = r;
+    top = r.top;
+  }
+  void setTop(int t) override {
+    add("top " + QString::number(t));
+    top = t;
+  }
+  void setFolder(const std::string& f) override {
+    add("folder");
+    folder = f;
+  }
+  void show() override {
+    add("show");
+    visible = true;
+  }
+
   bool visible = false;
   std::optional<layout::Rect> geometry;
   std::string folder;
   int top = -1;
-  QWidget* mainWindow = nullptr;
 };
 
-class RecordingSlideshow : public SlideshowWindowPort, public RecordingSetWindow {
- public:
-  bool isVisible() const override { return visible; }
-  void close() override {
-    add("close");
-    visible = false;
-  }
-  void setGeometry(const layout::Rect& r) override {
-    add("geometry");
-    geometry = r;
-    top = r.top;
-  }
-  void setTop(int t) override {
-    add("top " + QString::number(t));
-    top = t;
-  }
-  void setFolder(const std::string& f) override {
-    add("folder");
-    folder = f;
-  }
-  void show() override {
-    add("show");
-    visible = true;
-  }
-};
+using RecordingSlideshow = RecordingSetWindow<SlideshowWindowPort>;
 
-class RecordingThumbnails : public ThumbnailViewerPort, public RecordingSetWindow {
+class RecordingThumbnails : public RecordingSetWindow<ThumbnailViewerPort> {
  public:
-  bool isVisible() const override { return visible; }
-  void close() override {
-    add("close");
-    visible = false;
-  }
   void setMainWindow(QWidget* bar) override {
     add("main window");
     mainWindow = bar;
   }
-  void setGeometry(const layout::Rect& r) override {
-    add("geometry");
-    geometry = r;
-    top = r.top;
-  }
-  void setTop(int t) override {
-    add("top " + QString::number(t));
-    top = t;
-  }
-  void setFolder(const std::string& f) override {
-    add("folder");
-    folder = f;
-  }
-  void show() override {
-    add("show");
-    visible = true;
-  }
+  QWidget* mainWindow = nullptr;
 };
 
 class RecordingBrowser : public BrowserWindowPort, public CallLog {
