@@ -9,8 +9,15 @@ namespace tavo::platform {
 
 namespace {
 
-FileOperationUi::Answer ask(QWidget* parent, const QString& title, const QString& text,
+FileOperationUi::Answer ask(QProgressDialog* progress, const QString& title, const QString& text,
                             QMessageBox::StandardButtons buttons) {
+  // The progress window may still be waiting for its minimum duration: show
+  // it first, so that the question stands over it rather than in a corner.
+  QWidget* parent = progress;
+  if (progress && !progress->isVisible()) {
+    progress->show();
+    QApplication::processEvents();
+  }
   const auto button = QMessageBox::question(parent, title, text, buttons, QMessageBox::Yes);
   switch (button) {
     case QMessageBox::Yes: return FileOperationUi::Answer::Yes;
