@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 #include "common/FileText.h"
 #include "common/QxMisc.h"
@@ -104,11 +105,10 @@ std::vector<RegistryValue> readValuesFile(const std::string& keyFolder) {
   std::vector<RegistryValue> result;
   const auto bytes = readFileBytes(keyFolder + "/" + kValuesFile);
   if (!bytes) return result;
+  std::unordered_set<std::string> seen;  // lower-case names; a set keeps a big file linear
   forEachLine(*bytes, [&](std::string_view line) {
     auto v = parseLine(line);
-    if (!v) return;
-    for (const auto& existing : result)
-      if (equalsIgnoreCase(existing.name, v->name)) return;  // the first one counts
+    if (!v || !seen.insert(toLowerAnsi(v->name)).second) return;  // the first one counts
     result.push_back(std::move(*v));
   });
   return result;
@@ -128,6 +128,12 @@ std::string formatValues(const std::vector<RegistryValue>& values) {
 std::string environment(const char* name) {
   const char* v = std::getenv(name);
   return v ? std::string(v) : std::string();
+}
+
+// An XDG base folder: a relative value is not valid and counts as unset.
+std::string xdgFolder(const char* name) {
+  std::string v = environment(name);
+  return !v.empty() && v.front() == '/' ? v : std::string();
 }
 
 std::string homeFolder() {
@@ -246,7 +252,7 @@ bool Registry::deleteValue(std::string_view keyPath, std::string_view name) cons
 std::string RegistryRoots::settingsFolderFromEnvironment() {
   const std::string explicitFolder = environment("TAVO_SETTINGS_DIR");
   if (!explicitFolder.empty()) return withoutTrailingSeparator(explicitFolder);
-  std::string config = environment("XDG_CONFIG_HOME");
+  std::string config = xdgFolder("XDG_CONFIG_HOME");
   if (config.empty()) config = homeFolder() + "/.config";
   return withoutTrailingSeparator(config) + "/tavo";
 }
@@ -259,7 +265,7 @@ RegistryRoots RegistryRoots::inFolder(const std::string& folder) {
 RegistryRoots RegistryRoots::fromEnvironment() {
   const std::string explicitFolder = environment("TAVO_SETTINGS_DIR");
   if (!explicitFolder.empty()) return inFolder(explicitFolder);
-  std::string data = environment("XDG_DATA_HOME");
+  std::string data = xdgFolder("XDG_DATA_HOME");
   if (data.empty()) data = homeFolder() + "/.local/share";
   return RegistryRoots{Registry(settingsFolderFromEnvironment() + "/user"),
                        Registry(withoutTrailingSeparator(data) + "/tavo/machine")};

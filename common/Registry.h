@@ -86,7 +86,11 @@ void writeUserInteger(const Registry& user, std::string_view key, std::string_vi
 void writeUserText(const Registry& user, std::string_view key, std::string_view name, std::string_view v);
 void writeUserBool(const Registry& user, std::string_view key, std::string_view name, bool v);
 
-// Machine root, opened for reading and writing (creating the key):
+// Machine root, opened for reading and writing (creating the key). A key
+// "cannot be opened" when it is missing and cannot be created; values of an
+// existing key are read even when the store is write-protected (the writes
+// then fail silently), so that presentations recorded by the machine's
+// administrator stay visible to every user.
 // text: key cannot be opened -> default, nothing written; value missing ->
 // default, written when not empty; value empty while the default is not ->
 // default, written. A value of the other type counts as missing.
