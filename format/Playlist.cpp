@@ -169,7 +169,7 @@ std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncL
 
 std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   std::vector<SyncRow> rows;
-  forEachLine(bytes, [&](std::string_view line) {
+  forEachLineBeforeEmptyEnd(bytes, [&](std::string_view line) {
     SyncRow row;
     row.time = getField(line, 1, '|');
     row.text = getField(line, 2, '|');

@@ -135,7 +135,7 @@ struct SyncRow {          // the editor's form
   std::string hotlink;    // field 4
   bool operator==(const SyncRow&) const = default;
 };
-// Every line, one row each.
+// Every line, one row each, but the empty lines at the end of the file.
 std::vector<SyncRow> parseSyncRows(std::string_view bytes);
 std::vector<SyncRow> readSyncRows(const std::string& path);
 

@@ -210,10 +210,12 @@ void ProfileFile::reindex() {
 
 // ---- loading ----------------------------------------------------------------
 
-ProfileFile ProfileFile::parse(std::string_view bytes) {
+ProfileFile ProfileFile::parse(std::string_view bytes) { return fromBytes(std::string(bytes)); }
+
+ProfileFile ProfileFile::fromBytes(std::string&& bytes) {
   ProfileFile file;
   file.existed_ = true;
-  file.store_.assign(bytes);
+  file.store_ = std::move(bytes);
   const std::string_view text(file.store_);
   forEachLine(text, [&](std::string_view line) {
     file.addLine(line, static_cast<std::uint64_t>(line.data() - text.data()));
@@ -224,7 +226,7 @@ ProfileFile ProfileFile::parse(std::string_view bytes) {
 
 ProfileFile ProfileFile::load(const std::string& path) {
   FileBytes file = readPresentationFile(path);
-  if (file.state == FileState::Read) return parse(file.bytes);
+  if (file.state == FileState::Read) return fromBytes(std::move(file.bytes));
   ProfileFile empty;
   empty.unreadable_ = file.state == FileState::Unreadable;
   empty.existed_ = empty.unreadable_;

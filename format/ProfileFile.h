@@ -114,6 +114,7 @@ class ProfileFile {
   std::string_view nameOf(const Line& line) const;
   std::string_view valueOf(const Line& line) const;
 
+  static ProfileFile fromBytes(std::string&& bytes);
   void addLine(std::string_view raw, std::uint64_t offset);
   Line makeLine(std::string_view text);
   void reindex();

@@ -46,6 +46,16 @@ void forEachLineBeforeBlankEnd(std::string_view text, Fn&& fn) {
   forEachLine(text.substr(0, cut), fn);
 }
 
+// Calls fn for each line of `text` but the empty lines at its end (lines
+// with nothing but their line end); the editors' writers skip such rows, so
+// reading them would only cost memory.
+template <typename Fn>
+void forEachLineBeforeEmptyEnd(std::string_view text, Fn&& fn) {
+  std::size_t cut = text.size();
+  while (cut > 0 && (text[cut - 1] == '\r' || text[cut - 1] == '\n')) --cut;
+  forEachLine(text.substr(0, cut), fn);
+}
+
 // One line of a line file as it is written: line ends inside it become blanks
 // (they would split it), then CR LF is appended.
 void appendCrLfLine(std::string& out, std::string_view line);

@@ -18,7 +18,7 @@ std::vector<TickerLine> parseTickerText(std::string_view bytes, ReadMode mode) {
   if (mode == ReadMode::Player)
     forEachLineBeforeBlankEnd(bytes, add);
   else
-    forEachLine(bytes, add);
+    forEachLineBeforeEmptyEnd(bytes, add);
   return lines;
 }
 

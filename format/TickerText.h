@@ -26,7 +26,8 @@ struct TickerLine {
 
 // Player: the lines up to the last one that holds anything besides white
 // space (blanks, tabs, line ends); an empty line between others is an item
-// with empty text. Editor: every line, for consecutive grid rows.
+// with empty text. Editor: every line, for consecutive grid rows, but the
+// empty lines at the end of the file (rows the editor would not write back).
 std::vector<TickerLine> parseTickerText(std::string_view bytes, ReadMode mode);
 std::vector<TickerLine> readTickerText(const std::string& path, ReadMode mode);
 
