@@ -390,9 +390,19 @@ bool ProfileFile::writeStrings(std::string_view section, const std::vector<Profi
 }
 
 void ProfileFile::deleteKey(std::string_view section, std::string_view key) {
-  const int line = findKey(findSection(section), key);
-  if (line < 0) return;
-  lines_.erase(lines_.begin() + line);
+  const int s = findSection(section);
+  if (findKey(s, key) < 0) return;
+  // Every occurrence goes, so that a repeated key does not come back.
+  const Section range = sections_[static_cast<std::size_t>(s)];
+  const std::string_view name = trimView(key);
+  std::vector<Line> kept;
+  kept.reserve(lines_.size());
+  for (std::uint32_t i = 0; i < lines_.size(); ++i) {
+    const bool inside = i > range.header && i < range.end;
+    if (inside && kindOf(lines_[i]) == Kind::Key && equalsIgnoreCase(nameOf(lines_[i]), name)) continue;
+    kept.push_back(lines_[i]);
+  }
+  lines_ = std::move(kept);
   reindex();
 }
 

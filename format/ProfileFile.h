@@ -85,6 +85,7 @@ class ProfileFile {
   bool writeBool(std::string_view section, std::string_view key, bool value);
   // Writes several keys of one section at once (one pass over the file).
   bool writeStrings(std::string_view section, const std::vector<ProfileEntry>& entries);
+  // Removes the key (every occurrence of it in the section).
   void deleteKey(std::string_view section, std::string_view key);
   // Removes the section (every occurrence) with all its lines.
   void eraseSection(std::string_view section);

@@ -134,6 +134,10 @@ TEST(ProfileFile, EraseAndRewriteSections) {
   EXPECT_EQ(f.readString("Buttons", "Button2", "?"), "B");
   f.deleteKey("buttons", "button2");
   EXPECT_FALSE(f.hasKey("Buttons", "Button2"));
+  // A repeated key goes with every occurrence, so no older value comes back.
+  ProfileFile twice = ProfileFile::parse("[s]\nk=1\nk=2\nj=3\n");
+  twice.deleteKey("S", "K");
+  EXPECT_EQ(twice.serialize(), "[s]\r\nj=3\r\n");
   EXPECT_EQ(f.readString("Buttons", "Action2", "?"), "y");
 }
 
