@@ -157,6 +157,7 @@ bool setPlaylistSyncFile(const std::string& providerFolder, std::string_view ite
 
 std::vector<SyncLine> parseSyncLines(std::string_view bytes) {
   std::vector<SyncLine> lines;
+  lines.reserve(lineCountBound(bytes));
   forEachLineBeforeBlankEnd(bytes, [&](std::string_view line) {
     const auto seconds = parseSyncTime(getField(line, 1, '|'));
     if (!seconds) return;
@@ -169,6 +170,7 @@ std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncL
 
 std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   std::vector<SyncRow> rows;
+  rows.reserve(lineCountBound(bytes));
   forEachLineBeforeEmptyEnd(bytes, [&](std::string_view line) {
     SyncRow row;
     row.time = getField(line, 1, '|');

@@ -27,6 +27,12 @@ FileBytes readPresentationFile(const std::string& path) {
   return result;
 }
 
+std::size_t lineCountBound(std::string_view text) {
+  std::size_t n = 1;
+  for (char c : text) n += (c == '\n') | (c == '\r');
+  return n;
+}
+
 void appendCrLfLine(std::string& out, std::string_view line) {
   const std::size_t start = out.size();
   out.append(line);

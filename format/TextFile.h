@@ -56,6 +56,10 @@ void forEachLineBeforeEmptyEnd(std::string_view text, Fn&& fn) {
   forEachLine(text.substr(0, cut), fn);
 }
 
+// An upper bound of the number of lines of `text` (every line end counted,
+// so CR LF counts twice), for reserving room before a split.
+std::size_t lineCountBound(std::string_view text);
+
 // One line of a line file as it is written: line ends inside it become blanks
 // (they would split it), then CR LF is appended.
 void appendCrLfLine(std::string& out, std::string_view line);

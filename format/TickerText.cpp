@@ -14,6 +14,7 @@ TickerLine splitTickerLine(std::string_view line) { return {getField(line, 1, '|
 
 std::vector<TickerLine> parseTickerText(std::string_view bytes, ReadMode mode) {
   std::vector<TickerLine> lines;
+  lines.reserve(lineCountBound(bytes));
   auto add = [&](std::string_view line) { lines.push_back(splitTickerLine(line)); };
   if (mode == ReadMode::Player)
     forEachLineBeforeBlankEnd(bytes, add);
