@@ -166,7 +166,7 @@ std::vector<SyncLine> parseSyncLines(std::string_view bytes) {
   return lines;
 }
 
-std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncLines(readPresentationFile(path).bytes); }
+std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncLines(readPresentationFile(fileOnDisk(path)).bytes); }
 
 std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   std::vector<SyncRow> rows;
@@ -183,7 +183,7 @@ std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   return rows;
 }
 
-std::vector<SyncRow> readSyncRows(const std::string& path) { return parseSyncRows(readPresentationFile(path).bytes); }
+std::vector<SyncRow> readSyncRows(const std::string& path) { return parseSyncRows(readPresentationFile(fileOnDisk(path)).bytes); }
 
 std::string formatSyncLines(const std::vector<SyncRow>& rows) {
   std::string out;
@@ -196,7 +196,7 @@ std::string formatSyncLines(const std::vector<SyncRow>& rows) {
 }
 
 bool writeSyncLines(const std::string& path, const std::vector<SyncRow>& rows, std::string* error) {
-  return writeFileAtomic(path, formatSyncLines(rows), error);
+  return writeFileAtomic(fileOnDisk(path), formatSyncLines(rows), error);
 }
 
 std::string defaultSyncFileName(const std::string& providerFolder, std::string_view item) {

@@ -7,6 +7,7 @@
 #include "common/QxMisc.h"
 #include "common/TextEncoding.h"
 #include "format/ProfileFile.h"
+#include "format/TextFile.h"
 
 namespace fs = std::filesystem;
 
@@ -16,11 +17,7 @@ namespace {
 
 // The project file on disk: its name is matched without regard to case, so
 // that "project.ini" written elsewhere is read and updated, not doubled.
-std::string onDisk(const std::string& projectFile) {
-  const std::string folder = folderOf(projectFile);
-  if (folder.empty()) return projectFile;
-  return resolveName(folder, lastPathName(projectFile));
-}
+std::string onDisk(const std::string& projectFile) { return fileOnDisk(projectFile); }
 
 ProfileFile loadProject(const std::string& projectFile) { return ProfileFile::load(onDisk(projectFile)); }
 

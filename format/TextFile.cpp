@@ -4,6 +4,9 @@
 
 #include <cerrno>
 
+#include "common/PresentationPath.h"
+#include "common/QxMisc.h"
+
 namespace tavo {
 
 FileBytes readPresentationFile(const std::string& path) {
@@ -31,6 +34,12 @@ std::size_t lineCountBound(std::string_view text) {
   std::size_t n = 1;
   for (char c : text) n += (c == '\n') | (c == '\r');
   return n;
+}
+
+std::string fileOnDisk(const std::string& path) {
+  const std::string folder = folderOf(path);
+  if (folder.empty()) return path;
+  return resolveName(folder, lastPathName(path));
 }
 
 void appendCrLfLine(std::string& out, std::string_view line) {

@@ -29,6 +29,11 @@ struct FileBytes {
 
 FileBytes readPresentationFile(const std::string& path);
 
+// `path` with its last name matched on disk without regard to case (the
+// folder part is taken as given): "Ticker.Txt" finds "ticker.txt", and a
+// writer updates the file that is there instead of adding a second one.
+std::string fileOnDisk(const std::string& path);
+
 // White space for the readers that stop where only white space is left.
 inline bool isWhiteSpaceByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 

@@ -24,7 +24,7 @@ std::vector<TickerLine> parseTickerText(std::string_view bytes, ReadMode mode) {
 }
 
 std::vector<TickerLine> readTickerText(const std::string& path, ReadMode mode) {
-  const FileBytes file = readPresentationFile(path);
+  const FileBytes file = readPresentationFile(fileOnDisk(path));
   return parseTickerText(file.bytes, mode);
 }
 
@@ -38,7 +38,7 @@ std::string formatTickerText(const std::vector<TickerLine>& rows) {
 }
 
 bool writeTickerText(const std::string& path, const std::vector<TickerLine>& rows, std::string* error) {
-  return writeFileAtomic(path, formatTickerText(rows), error);
+  return writeFileAtomic(fileOnDisk(path), formatTickerText(rows), error);
 }
 
 }  // namespace tavo

@@ -5,6 +5,7 @@
 // second "|" is dropped. Fields are not trimmed.
 //
 // Readers take bytes or a path; a missing or unreadable file has no lines.
+// The file name of a path is matched on disk without regard to case.
 // Each reader goes over the file once.
 
 #include <string>

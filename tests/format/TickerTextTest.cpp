@@ -48,5 +48,14 @@ TEST(TickerText, WriterSkipsEmptyRowsAndAlwaysWritesTheBar) {
   EXPECT_TRUE(readTickerText(dir / "missing.txt", ReadMode::Player).empty());
 }
 
+TEST(TickerText, TheFileNameIsMatchedWithoutCase) {
+  TempFolder dir;
+  dir.write("ticker.TXT", "shown|x\r\n");
+  EXPECT_EQ(readTickerText(dir / "Ticker.Txt", ReadMode::Player), (Lines{{"shown", "x"}}));
+  ASSERT_TRUE(writeTickerText(dir / "Ticker.txt", {{"new", ""}}));
+  EXPECT_EQ(readFile(dir / "ticker.TXT"), "new|\r\n");
+  EXPECT_EQ(readFile(dir / "Ticker.txt"), "<missing>");
+}
+
 }  // namespace
 }  // namespace tavo
