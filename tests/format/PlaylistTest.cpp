@@ -139,6 +139,35 @@ TEST(Playlist, SyncFileNameGoesIntoFieldThree) {
             "3=Ticker Off,,new.txt\r\n4=Ticker On,Media Controls On,new.txt\r\n5=,,new.txt\r\n");
 }
 
+// The creator's three steps write a playlist with a gap, then the player reads it.
+TEST(Playlist, CreatorWritesThenPlayerReadsEachItemWithItsOwnOptions) {
+  TempFolder dir;
+  const std::vector<PlaylistRow> rows = {{"intro.avi", "N/A"}, {"", ""}, {"Slideshow Beach", "00:30"}, {"shop.htm", "01:00"}};
+  ASSERT_TRUE(writePlaylist(dir.path(), rows, PlaylistWriter::PlaylistEditor));
+  ASSERT_TRUE(writePlaylistOptions(dir.path(), {{"intro.avi", {true, MediaControls::Off, ""}},
+                                                {"", {}},
+                                                {"Slideshow Beach", {false, MediaControls::FastForwardRefused, ""}},
+                                                {"shop.htm", {}}}));
+  const auto items = readPlaylist(dir.path(), ReadMode::Editor);
+  ASSERT_EQ(items.size(), 3u);
+  const std::string name = defaultSyncFileName(dir.path(), items[1].item);
+  EXPECT_EQ(name, "Slideshow Beach.txt");
+  ASSERT_TRUE(writeSyncLines(dir / name, {{presetSyncTime(1), "Welcome to the beach", ""},
+                                          {presetSyncTime(2), "Surf school|Subscriber Sports", "surf.htm"}}));
+  ASSERT_TRUE(setPlaylistSyncFile(dir.path(), items[1].key, name));
+
+  const auto played = readPlaylist(dir.path(), ReadMode::Player);
+  ASSERT_EQ(played.size(), 3u);
+  EXPECT_EQ(played[0].options, (PlaylistOptions{true, MediaControls::Off, ""}));
+  EXPECT_EQ(played[1].key, "3");
+  EXPECT_EQ(played[1].playSeconds(), 30);
+  EXPECT_EQ(played[1].options, (PlaylistOptions{false, MediaControls::FastForwardRefused, name}));
+  EXPECT_EQ(played[2].options, PlaylistOptions{});
+  const auto lines = readSyncLines(dir / played[1].options->syncFileName);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], (SyncLine{4, "Surf school", "Subscriber Sports|surf.htm"}));
+}
+
 TEST(SyncLines, PlayerFormSkipsLinesWithoutAUsableTime) {
   const auto lines = parseSyncLines(
       "00:08|Plain text||\r\n"
