@@ -102,16 +102,9 @@ std::optional<RegistryValue> parseLine(std::string_view line) {
 }
 
 std::vector<RegistryValue> readValuesFile(const std::string& keyFolder) {
-  std::vector<RegistryValue> result;
   const auto bytes = readFileBytes(keyFolder + "/" + kValuesFile);
-  if (!bytes) return result;
-  std::unordered_set<std::string> seen;  // lower-case names; a set keeps a big file linear
-  forEachLine(*bytes, [&](std::string_view line) {
-    auto v = parseLine(line);
-    if (!v || !seen.insert(toLowerAnsi(v->name)).second) return;  // the first one counts
-    result.push_back(std::move(*v));
-  });
-  return result;
+  if (!bytes) return {};
+  return parseRegistryValues(*bytes);
 }
 
 std::string formatValues(const std::vector<RegistryValue>& values) {
@@ -142,6 +135,18 @@ std::string homeFolder() {
 }
 
 }  // namespace
+
+std::vector<RegistryValue> parseRegistryValues(std::string_view fileText) {
+  std::vector<RegistryValue> result;
+  std::unordered_set<std::string> seen;  // lower-case names
+  forEachLine(fileText, [&](std::string_view line) {
+    auto v = parseLine(line);
+    if (!v) return;
+    if (!seen.insert(toLowerAnsi(v->name)).second) return;  // the first one counts
+    result.push_back(std::move(*v));
+  });
+  return result;
+}
 
 Registry::Registry(std::string rootFolder) : root_(withoutTrailingSeparator(rootFolder)) {}
 

@@ -73,6 +73,11 @@ struct RegistryRoots {
   static std::string settingsFolderFromEnvironment();
 };
 
+// The values of a key's ".values" file, as the store reads them: lines that
+// cannot be read are left out, and of two values with the same name (compared
+// without regard to case) the first counts. Linear in the size of the text.
+std::vector<RegistryValue> parseRegistryValues(std::string_view fileText);
+
 // ---- reading and writing rules ----------------------------------------------
 // User root: a reader writes the default back when the value is missing or of
 // another type; when the key cannot be opened it returns the default. Writers
