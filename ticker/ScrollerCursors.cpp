@@ -31,12 +31,12 @@ QPixmap drawHand(bool open) {
   const qreal fingerTops[4] = {open ? 5.5 : 11.5, open ? 3.5 : 10.5, open ? 4.5 : 11, open ? 7.5 : 12.5};
   for (int i = 0; i < 4; ++i) hand = hand.united(roundedBar(9.5 + i * 4, fingerTops[i], 4, 18));
   // The thumb: spread out to the side when open, folded against the palm when holding.
-  QPainterPath thumb = roundedBar(0, 0, 4, open ? 10 : 7);
+  QPainterPath thumb = roundedBar(0, 0, 4, open ? 10 : 6);
   QTransform place;
   if (open)
     place.translate(10.5, 21).rotate(135);
   else
-    place.translate(11.5, 19).rotate(110);
+    place.translate(12.5, 17).rotate(160);
   hand = hand.united(place.map(thumb)).simplified();
 
   p.setPen(QPen(Qt::black, 1.2));
