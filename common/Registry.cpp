@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 #include "common/FileText.h"
 #include "common/QxMisc.h"
@@ -101,17 +102,9 @@ std::optional<RegistryValue> parseLine(std::string_view line) {
 }
 
 std::vector<RegistryValue> readValuesFile(const std::string& keyFolder) {
-  std::vector<RegistryValue> result;
   const auto bytes = readFileBytes(keyFolder + "/" + kValuesFile);
-  if (!bytes) return result;
-  forEachLine(*bytes, [&](std::string_view line) {
-    auto v = parseLine(line);
-    if (!v) return;
-    for (const auto& existing : result)
-      if (equalsIgnoreCase(existing.name, v->name)) return;  // the first one counts
-    result.push_back(std::move(*v));
-  });
-  return result;
+  if (!bytes) return {};
+  return parseRegistryValues(*bytes);
 }
 
 std::string formatValues(const std::vector<RegistryValue>& values) {
@@ -130,12 +123,30 @@ std::string environment(const char* name) {
   return v ? std::string(v) : std::string();
 }
 
+// An XDG base folder: a relative value is not valid and counts as unset.
+std::string xdgFolder(const char* name) {
+  std::string v = environment(name);
+  return !v.empty() && v.front() == '/' ? v : std::string();
+}
+
 std::string homeFolder() {
   std::string home = environment("HOME");
   return home.empty() ? std::string("/tmp") : home;
 }
 
 }  // namespace
+
+std::vector<RegistryValue> parseRegistryValues(std::string_view fileText) {
+  std::vector<RegistryValue> result;
+  std::unordered_set<std::string> seen;  // lower-case names
+  forEachLine(fileText, [&](std::string_view line) {
+    auto v = parseLine(line);
+    if (!v) return;
+    if (!seen.insert(toLowerAnsi(v->name)).second) return;  // the first one counts
+    result.push_back(std::move(*v));
+  });
+  return result;
+}
 
 Registry::Registry(std::string rootFolder) : root_(withoutTrailingSeparator(rootFolder)) {}
 
@@ -246,7 +257,7 @@ bool Registry::deleteValue(std::string_view keyPath, std::string_view name) cons
 std::string RegistryRoots::settingsFolderFromEnvironment() {
   const std::string explicitFolder = environment("TAVO_SETTINGS_DIR");
   if (!explicitFolder.empty()) return withoutTrailingSeparator(explicitFolder);
-  std::string config = environment("XDG_CONFIG_HOME");
+  std::string config = xdgFolder("XDG_CONFIG_HOME");
   if (config.empty()) config = homeFolder() + "/.config";
   return withoutTrailingSeparator(config) + "/tavo";
 }
@@ -259,7 +270,7 @@ RegistryRoots RegistryRoots::inFolder(const std::string& folder) {
 RegistryRoots RegistryRoots::fromEnvironment() {
   const std::string explicitFolder = environment("TAVO_SETTINGS_DIR");
   if (!explicitFolder.empty()) return inFolder(explicitFolder);
-  std::string data = environment("XDG_DATA_HOME");
+  std::string data = xdgFolder("XDG_DATA_HOME");
   if (data.empty()) data = homeFolder() + "/.local/share";
   return RegistryRoots{Registry(settingsFolderFromEnvironment() + "/user"),
                        Registry(withoutTrailingSeparator(data) + "/tavo/machine")};

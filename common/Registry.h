@@ -73,6 +73,11 @@ struct RegistryRoots {
   static std::string settingsFolderFromEnvironment();
 };
 
+// The values of a key's ".values" file, as the store reads them: lines that
+// cannot be read are left out, and of two values with the same name (compared
+// without regard to case) the first counts. Linear in the size of the text.
+std::vector<RegistryValue> parseRegistryValues(std::string_view fileText);
+
 // ---- reading and writing rules ----------------------------------------------
 // User root: a reader writes the default back when the value is missing or of
 // another type; when the key cannot be opened it returns the default. Writers
@@ -86,7 +91,11 @@ void writeUserInteger(const Registry& user, std::string_view key, std::string_vi
 void writeUserText(const Registry& user, std::string_view key, std::string_view name, std::string_view v);
 void writeUserBool(const Registry& user, std::string_view key, std::string_view name, bool v);
 
-// Machine root, opened for reading and writing (creating the key):
+// Machine root, opened for reading and writing (creating the key). A key
+// "cannot be opened" when it is missing and cannot be created; values of an
+// existing key are read even when the store is write-protected (the writes
+// then fail silently), so that presentations recorded by the machine's
+// administrator stay visible to every user.
 // text: key cannot be opened -> default, nothing written; value missing ->
 // default, written when not empty; value empty while the default is not ->
 // default, written. A value of the other type counts as missing.

@@ -7,6 +7,7 @@
 #include "common/QxMisc.h"
 #include "common/TextEncoding.h"
 #include "format/ProfileFile.h"
+#include "format/TextFile.h"
 
 namespace fs = std::filesystem;
 
@@ -14,8 +15,20 @@ namespace tavo::project {
 
 namespace {
 
-bool writeKey(const std::string& file, const char* section, const char* key, std::string_view value) {
-  return writeProfileString(file, section, key, value);
+// The project file on disk: its name is matched without regard to case, so
+// that "project.ini" written elsewhere is read and updated, not doubled.
+std::string onDisk(const std::string& projectFile) { return fileOnDisk(projectFile); }
+
+ProfileFile loadProject(const std::string& projectFile) { return ProfileFile::load(onDisk(projectFile)); }
+
+bool writeKey(const std::string& file, const char* section, std::string_view key, std::string_view value) {
+  return writeProfileString(onDisk(file), section, key, value);
+}
+
+bool rewrite(const std::string& projectFile, const char* section, const std::vector<ProfileEntry>& entries) {
+  const std::string path = onDisk(projectFile);
+  ProfileFile file = ProfileFile::load(path);
+  return file.rewriteSection(section, entries) && file.save(path);
 }
 
 bool sameName(std::string_view a, std::string_view b) {
@@ -25,38 +38,37 @@ bool sameName(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string readPresentationName(const std::string& projectFile, std::string_view fallback) {
-  return readProfileString(projectFile, kSectionProjectInfo, kKeyPresentationName, fallback);
+  return loadProject(projectFile).readString(kSectionProjectInfo, kKeyPresentationName, fallback);
 }
 
 std::string readProjectFolder(const std::string& projectFile) {
-  return readProfileString(projectFile, kSectionProjectInfo, kKeyProjectFolder, "");
+  return loadProject(projectFile).readString(kSectionProjectInfo, kKeyProjectFolder, "");
 }
 
 std::string readStartWith(const std::string& projectFile) {
-  return readProfileString(projectFile, kSectionPresentationOptions, kKeyStartWith, "");
+  return loadProject(projectFile).readString(kSectionPresentationOptions, kKeyStartWith, "");
 }
 
 bool readRunPlaylist(const std::string& projectFile, bool fallback) {
-  return ProfileFile::load(projectFile).readBool(kSectionPresentationOptions, kKeyRunPlaylist, fallback);
+  return loadProject(projectFile).readBool(kSectionPresentationOptions, kKeyRunPlaylist, fallback);
 }
 
 bool readShowReasonsList(const std::string& projectFile) {
-  return ProfileFile::load(projectFile).readBool(kSectionPresentationOptions, kKeyShowReasonsList, false);
+  return loadProject(projectFile).readBool(kSectionPresentationOptions, kKeyShowReasonsList, false);
 }
 
 std::string readSound(const std::string& projectFile) {
-  return readProfileString(projectFile, kSectionUniversalOptions, kKeySound, "");
+  return loadProject(projectFile).readString(kSectionUniversalOptions, kKeySound, "");
 }
 
 std::vector<std::string> readDownloadItems(const std::string& projectFile) {
   std::vector<std::string> items;
-  for (auto& e : ProfileFile::load(projectFile).sectionEntries(kSectionDownloadItems))
-    items.push_back(std::move(e.value));
+  for (auto& e : loadProject(projectFile).sectionEntries(kSectionDownloadItems)) items.push_back(std::move(e.value));
   return items;
 }
 
 std::string readWebAddress(const std::string& projectFile, std::string_view providerName) {
-  return readProfileString(projectFile, kSectionWebAddresses, providerName, "");
+  return loadProject(projectFile).readString(kSectionWebAddresses, providerName, "");
 }
 
 bool writePresentationName(const std::string& projectFile, std::string_view name) {
@@ -87,20 +99,18 @@ bool writeDownloadItems(const std::string& projectFile, const std::vector<std::s
   std::vector<ProfileEntry> entries;
   for (std::size_t r = 0; r < rows.size(); ++r)
     if (!rows[r].empty()) entries.push_back({std::to_string(r + 1), rows[r]});
-  ProfileFile file = ProfileFile::load(projectFile);
-  return file.rewriteSection(kSectionDownloadItems, entries) && file.save(projectFile);
+  return rewrite(projectFile, kSectionDownloadItems, entries);
 }
 
 bool writeSubscriberList(const std::string& projectFile, const std::vector<std::string>& names) {
   std::vector<ProfileEntry> entries;
   for (std::size_t i = 0; i < names.size(); ++i)
     entries.push_back({std::string(kKeySubscriberPrefix) + std::to_string(i + 1), names[i]});
-  ProfileFile file = ProfileFile::load(projectFile);
-  return file.rewriteSection(kSectionSubscribers, entries) && file.save(projectFile);
+  return rewrite(projectFile, kSectionSubscribers, entries);
 }
 
 bool writeWebAddress(const std::string& projectFile, std::string_view providerName, std::string_view address) {
-  return writeProfileString(projectFile, kSectionWebAddresses, providerName, address);
+  return writeKey(projectFile, kSectionWebAddresses, providerName, address);
 }
 
 std::string presentationFolder(const std::string& creatorFolder, std::string_view name) {
@@ -116,16 +126,18 @@ bool makePresentationCurrent(const std::string& creatorFolder, std::string_view 
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (!isFolder(folder)) return false;
-  ProfileFile file = ProfileFile::load(projectFilePath(folder));
-  return file.writeString(kSectionProjectInfo, kKeyPresentationName, name) &&
-         file.writeString(kSectionProjectInfo, kKeyProjectFolder, folder) && file.save(projectFilePath(folder));
+  const std::string path = onDisk(projectFilePath(folder));
+  ProfileFile file = ProfileFile::load(path);
+  return file.writeStrings(kSectionProjectInfo,
+                           {{kKeyPresentationName, std::string(name)}, {kKeyProjectFolder, folder}}) &&
+         file.save(path);
 }
 
 bool createPresentation(const std::string& creatorFolder, std::string_view name) {
   if (!makePresentationCurrent(creatorFolder, name)) return false;
   std::error_code ec;
   fs::create_directories(withTrailingSeparator(creatorFolder) + "Custom/TavoContent/" + std::string(name), ec);
-  const std::string projectFile = projectFilePath(presentationFolder(creatorFolder, name));
+  const std::string projectFile = onDisk(projectFilePath(presentationFolder(creatorFolder, name)));
   ProfileFile file = ProfileFile::load(projectFile);
   return file.writeString(kSectionSubscribers, std::string(kKeySubscriberPrefix) + "1", "") &&
          file.writeString(kSectionPresentationOptions, kKeyStartWith, "") &&
@@ -135,9 +147,10 @@ bool createPresentation(const std::string& creatorFolder, std::string_view name)
 std::vector<std::string> readContentProviderList(const std::string& presentationFolder) {
   const std::string folder = withTrailingSeparator(presentationFolder);
   std::vector<std::string> names;
-  const ProfileFile file = ProfileFile::load(projectFilePath(folder));
-  for (const std::string& line : file.sectionLines(kSectionSubscribers)) {
-    const std::string name = getField(line, 2, '=');
+  const ProfileFile file = loadProject(projectFilePath(folder));
+  for (const ProfileEntry& entry : file.sectionEntries(kSectionSubscribers)) {
+    // The whole value: a folder name may hold "=".
+    const std::string& name = entry.value;
     if (name.empty() || !folderExistsIn(folder, name)) continue;
     bool seen = false;
     for (const auto& n : names) seen = seen || sameName(n, name);

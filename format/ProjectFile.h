@@ -32,7 +32,8 @@ inline constexpr const char* kKeyShowReasonsList = "ShowReasonsList";
 inline constexpr const char* kKeySound = "Sound";
 
 // ---- typed access (each call opens, reads or writes, and closes the file) ----
-// Readers return the stated default when the file or key is missing.
+// Readers return the stated default when the file or key is missing. The file
+// name of `projectFile` is matched on disk without regard to case.
 
 std::string readPresentationName(const std::string& projectFile, std::string_view fallback = "");
 std::string readProjectFolder(const std::string& projectFile);
@@ -73,10 +74,10 @@ bool makePresentationCurrent(const std::string& creatorFolder, std::string_view 
 // [Subscribers] "Subscriber1" (empty), "StartWith" (empty) and "Sound" = "On".
 bool createPresentation(const std::string& creatorFolder, std::string_view name);
 
-// The content providers of a presentation as the creator lists them: the names
-// of [Subscribers] in file order (the text between the first and second "=" of
-// each line) whose folders exist, then every other sub-folder whose name does
-// not begin with ".", in directory listing order.
+// The content providers of a presentation as the creator lists them: the values
+// of [Subscribers] in file order (the whole text after the first "=", since a
+// folder name may hold "="), each once, whose folders exist; then every other
+// sub-folder whose name does not begin with ".", in directory listing order.
 std::vector<std::string> readContentProviderList(const std::string& presentationFolder);
 
 }  // namespace tavo::project

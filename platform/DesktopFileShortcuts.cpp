@@ -14,14 +14,40 @@ namespace {
 
 QString environment(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
 
-// Splits an argument text the way a Windows program's command line is split:
-// blanks separate arguments except inside double quotes, which are removed.
+// An XDG base folder from the environment; relative values are not valid there.
+QString xdgFolder(const char* name, const QString& fallback) {
+  const QString value = environment(name);
+  return QDir::isAbsolutePath(value) ? value : fallback;
+}
+
+// Splits an argument text the way a Windows program splits its command line:
+// blanks separate arguments except inside double quotes, which are removed;
+// backslashes are literal unless they precede a double quote (2n backslashes
+// and a quote give n backslashes and the quote toggles; 2n+1 give n and a
+// literal quote).
 QStringList splitArguments(const QString& text) {
   QStringList out;
   QString current;
   bool quoted = false, any = false;
-  for (const QChar c : text) {
-    if (c == '"') {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == '\\') {
+      qsizetype run = 0;
+      while (i + run < text.size() && text[i + run] == '\\') ++run;
+      if (i + run < text.size() && text[i + run] == '"') {
+        current += QString(run / 2, '\\');
+        if (run % 2 == 1) {
+          current += '"';
+          i += run;  // the quote is taken as a character
+        } else {
+          i += run - 1;  // the quote comes next and toggles
+        }
+      } else {
+        current += QString(run, '\\');
+        i += run - 1;
+      }
+      any = true;
+    } else if (c == '"') {
       quoted = !quoted;
       any = true;
     } else if ((c == ' ' || c == '\t') && !quoted) {
@@ -35,6 +61,16 @@ QStringList splitArguments(const QString& text) {
   }
   if (any) out << current;
   return out;
+}
+
+// The folders of a place text such as "Programs\Tavo Player": "\" and "/"
+// separate them; empty, "." and ".." parts are dropped, so that a place
+// always lies inside the applications folder.
+QString placeFolders(const QString& place) {
+  QStringList parts;
+  for (const QString& part : QString(place).replace('\\', '/').split('/', Qt::SkipEmptyParts))
+    if (part != "." && part != "..") parts << part;
+  return parts.join('/');
 }
 
 // One Exec argument: quoted when it holds anything but plain characters, with
@@ -67,11 +103,9 @@ QString entryValue(const QString& v) {
 }  // namespace
 
 QString DesktopFileShortcuts::desktopFolder() {
-  QString folder = environment("XDG_DESKTOP_DIR");
+  QString folder = xdgFolder("XDG_DESKTOP_DIR", {});
   if (folder.isEmpty()) {
-    QString config = environment("XDG_CONFIG_HOME");
-    if (config.isEmpty()) config = QDir::homePath() + "/.config";
-    QFile dirs(config + "/user-dirs.dirs");
+    QFile dirs(xdgFolder("XDG_CONFIG_HOME", QDir::homePath() + "/.config") + "/user-dirs.dirs");
     if (dirs.open(QIODevice::ReadOnly | QIODevice::Text)) {
       QTextStream in(&dirs);
       while (!in.atEnd()) {
@@ -79,8 +113,8 @@ QString DesktopFileShortcuts::desktopFolder() {
         if (!line.startsWith("XDG_DESKTOP_DIR=")) continue;
         QString value = line.mid(16);
         if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
-        value.replace("$HOME", QDir::homePath());
-        folder = value;
+        if (value.startsWith("$HOME")) value = QDir::homePath() + value.mid(5);
+        if (QDir::isAbsolutePath(value)) folder = value;  // anything else is not a valid entry
       }
     }
   }
@@ -89,28 +123,26 @@ QString DesktopFileShortcuts::desktopFolder() {
 }
 
 QString DesktopFileShortcuts::applicationsFolder() {
-  QString data = environment("XDG_DATA_HOME");
-  if (data.isEmpty()) data = QDir::homePath() + "/.local/share";
-  return data + "/applications";
+  return xdgFolder("XDG_DATA_HOME", QDir::homePath() + "/.local/share") + "/applications";
 }
 
 bool DesktopFileShortcuts::createShortcut(const QString& linkFileName, const QString& place, const QString& target,
                                           const QString& arguments) {
-  if (linkFileName.isEmpty() || target.isEmpty()) return false;
+  QString name = linkFileName;
+  if (name.endsWith(".lnk", Qt::CaseInsensitive) || name.endsWith(".desktop", Qt::CaseInsensitive))
+    name.truncate(name.lastIndexOf('.'));
+  if (name.isEmpty() || target.isEmpty()) return false;
+  const QString fileName = QString(name).replace('/', '_') + ".desktop";
+
   QString folder;
   if (place.compare("Desktop", Qt::CaseInsensitive) == 0) {
     folder = desktopFolder();
   } else {
     folder = applicationsFolder();
-    if (!place.isEmpty()) folder += '/' + place;
+    if (const QString inside = placeFolders(place); !inside.isEmpty()) folder += '/' + inside;
   }
   if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
 
-  QString fileName = linkFileName;
-  if (fileName.endsWith(".lnk", Qt::CaseInsensitive)) fileName.chop(4);
-  const QString name = fileName;
-  fileName.replace('/', '_');
-  fileName += ".desktop";
 
   QStringList exec{execArgument(target)};
   for (const QString& a : splitArguments(arguments)) exec << execArgument(a);

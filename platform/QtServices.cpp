@@ -16,6 +16,7 @@
 
 #include "common/FileText.h"
 #include "common/QxMisc.h"
+#include "platform/QtText.h"
 
 namespace tavo::platform {
 
@@ -51,10 +52,13 @@ void QtMessages::showError(const QString& message) {
 bool QtShell::openDocument(const QString& pathOrAddress) {
   if (pathOrAddress.isEmpty()) return false;
   const QFileInfo file(pathOrAddress);
-  if (file.isAbsolute() && file.exists()) return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrAddress));
+  if (file.exists()) return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+  // A path that names nothing is refused here: the desktop's handler would
+  // only report it after the call has returned.
+  if (file.isAbsolute()) return false;
   // An address: full URLs as they are, "www.example.com" as a web address.
   const QUrl url = QUrl::fromUserInput(pathOrAddress);
-  if (!url.isValid()) return false;
+  if (!url.isValid() || url.isLocalFile()) return false;
   return QDesktopServices::openUrl(url);
 }
 
@@ -83,8 +87,11 @@ std::optional<QRect> QtScreen::workArea() const {
 bool LinuxDrives::isCdRom(const QString& path) const {
   const auto mountInfo = readFileBytes("/proc/self/mountinfo");
   if (!mountInfo) return false;
-  const QString absolute = QFileInfo(path).absoluteFilePath();
-  const std::string type = fileSystemTypeOf(absolute.toStdString(), *mountInfo);
+  // Mount points are real paths: resolve links such as /cdrom -> /media/cdrom0.
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  const QString resolved = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+  const std::string type = fileSystemTypeOf(toPath(resolved), *mountInfo);
   return type == "iso9660" || type == "udf";
 }
 

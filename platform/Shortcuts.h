@@ -11,9 +11,11 @@ class Shortcuts {
   // Writes a launcher named `linkFileName` (its text kept, with the launcher
   // suffix ".desktop" in place of a Windows ".lnk") into a place: "Desktop"
   // (case ignored) is the user's desktop folder; any other place is a folder
-  // of that name inside the applications menu folder, created when missing.
-  // The launcher starts `target` with `arguments` in the target's folder.
-  // Returns false when the place is unknown or the file cannot be written.
+  // inside the applications menu folder ("Programs\Tavo Player" and
+  // "Programs/Tavo Player" alike; an empty place is the menu folder itself),
+  // created when missing. The launcher starts `target` with `arguments` (a
+  // command-line text, split as a Windows program splits it) in the target's
+  // folder. Returns false when the names are empty or the file cannot be written.
   virtual bool createShortcut(const QString& linkFileName, const QString& place, const QString& target,
                               const QString& arguments) = 0;
 };

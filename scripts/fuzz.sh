@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs each for the given number of seconds.
+#   scripts/fuzz.sh <seconds> [target ...]
+# FUZZ_JOBS (default 1) targets run at the same time. Each target's corpus is
+# kept in build/fuzz/corpus/<name> (seeded from fuzz/seeds/<name>), its log in
+# build/fuzz/logs/<name>.log; a crash input is written to build/fuzz/crashes/.
+# Exits non-zero when any target found a crash.
+set -euo pipefail
+
+seconds=${1:?usage: scripts/fuzz.sh <seconds> [target ...]}
+shift || true
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/fuzz
+jobs=${FUZZ_JOBS:-1}
+
+cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+
+if [ $# -gt 0 ]; then
+  targets=("$@")
+else
+  targets=()
+  for f in "$root"/fuzz/fuzz_*.cpp; do targets+=("$(basename "$f" .cpp)"); done
+fi
+
+mkdir -p "$build/logs" "$build/crashes"
+run() {
+  local target=$1 name=${1#fuzz_}
+  local corpus=$build/corpus/$name
+  mkdir -p "$corpus"
+  [ -d "$root/fuzz/seeds/$name" ] && cp -n "$root/fuzz/seeds/$name"/* "$corpus"/ 2>/dev/null || true
+  "$build/$target" "$corpus" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -max_len=65536 \
+    -print_final_stats=1 -artifact_prefix="$build/crashes/$name-" >"$build/logs/$name.log" 2>&1
+}
+
+failed=0
+pids=()
+names=()
+for t in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  run "$t" &
+  pids+=($!)
+  names+=("$t")
+done
+for i in "${!pids[@]}"; do
+  if ! wait "${pids[$i]}"; then
+    echo "${names[$i]}: FAILED (see $build/logs/${names[$i]#fuzz_}.log)"
+    failed=1
+  fi
+done
+
+for t in "${targets[@]}"; do
+  log=$build/logs/${t#fuzz_}.log
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  last=$(grep -E '^#[0-9]+' "$log" | tail -1 | grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+/[^ ]+' || echo "")
+  echo "$t: $runs runs, $last"
+done
+exit $failed

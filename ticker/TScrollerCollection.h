@@ -1,0 +1,44 @@
+#pragma once
+// The items of a TQxScroller, in band order. The scroller owns its collection
+// and the collection owns its items. A collection without a scroller (made to
+// be assigned to one) renders no text images: its items have no height yet.
+// Adding or removing items does not repaint the scroller by itself.
+
+#include <memory>
+#include <vector>
+
+namespace tavo::ticker {
+
+class TQxScroller;
+class TScrollerItem;
+
+class TScrollerCollection {
+ public:
+  explicit TScrollerCollection(TQxScroller* owner = nullptr);
+  ~TScrollerCollection();
+  TScrollerCollection(const TScrollerCollection&) = delete;
+  TScrollerCollection& operator=(const TScrollerCollection&) = delete;
+
+  // Appends a new item (background: the scroller's colour) and returns it.
+  TScrollerItem* Add();
+  // The item at a zero-based index; nullptr outside 0 .. Count-1.
+  TScrollerItem* Items(int index) const;
+  int Count() const { return static_cast<int>(items_.size()); }
+  void Clear();
+  // Replaces the items by copies of the source's, made with TScrollerItem::Assign
+  // (so Margin and Hint of the copies keep their defaults).
+  void Assign(const TScrollerCollection& source);
+  TQxScroller* GetOwner() const { return owner_; }
+
+ private:
+  friend class TScrollerItem;
+  friend class TQxScroller;
+  void itemChanged(TScrollerItem* item);
+  int itemHeight() const;
+  void rebuildTextImages();
+
+  TQxScroller* owner_;
+  std::vector<std::unique_ptr<TScrollerItem>> items_;
+};
+
+}  // namespace tavo::ticker
