@@ -14,14 +14,17 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
 #include "format/Links.h"
-#include "format/ProfileFile.h"
 #include "format/ProjectFile.h"
+#include "format/ProviderSettings.h"
+#include "format/TickerText.h"
 #include "platform/QtText.h"
 #include "player/bar/Glyphs.h"
+#include "ticker/TQxScroller.h"
 #include "player/logic/BarLayout.h"
 #include "player/logic/PresentationDiscovery.h"
 
@@ -40,33 +43,6 @@ constexpr const char* kProductWebSite = "http://www.tavoplayer.example/";
 void setTop(QWidget* w, int top) { w->move(w->x(), top); }
 
 }  // namespace
-
-// What the bar takes from a channel's "!Tavo.ini".
-struct TFmMain::ProviderView {
-  std::string browser, streamingAdText, captionText;
-  int streamingAdIntervalMs = 15000;
-  std::string sponsorBoxImage, sponsorBoxLink, sponsorLogoImage, sponsorLogoLink;
-  std::array<std::string, 10> buttonCaptions, buttonActions;
-};
-
-TFmMain::ProviderView TFmMain::readProviderView(const std::string& folder) {
-  ProviderView v;
-  const ProfileFile ini = ProfileFile::load(inFolder(folder, "!Tavo.ini"));
-  v.browser = ini.readString("Browser Options", "Browser", "");
-  v.streamingAdText = ini.readString("Sponsor Options", "Streaming Ad Text", "");
-  v.captionText = ini.readString("Sponsor Options", "Caption Text", "");
-  const std::string interval = ini.readString("Sponsor Options", "Streaming Ad Interval", "00:15");
-  if (interval.size() >= 5) v.streamingAdIntervalMs = std::atoi(interval.substr(0, 2).c_str()) * 60000 + std::atoi(interval.substr(3, 2).c_str()) * 1000;
-  v.sponsorBoxImage = ini.readString("Sponsor Options", "Sponsor Box Image", "");
-  v.sponsorBoxLink = ini.readString("Sponsor Options", "Sponsor Box Link", "");
-  v.sponsorLogoImage = ini.readString("Sponsor Options", "Sponsor Logo Image", "");
-  v.sponsorLogoLink = ini.readString("Sponsor Options", "Sponsor Logo Link", "");
-  for (std::size_t n = 0; n < 10; ++n) {
-    v.buttonCaptions[n] = ini.readString("Buttons", "Button" + std::to_string(n + 1), "");
-    if (!v.buttonCaptions[n].empty()) v.buttonActions[n] = ini.readString("Buttons", "Action" + std::to_string(n + 1), "");
-  }
-  return v;
-}
 
 TFmMain::TFmMain(platform::Platform& platform, QStringList arguments, QWidget* parent)
     : QWidget(parent), platform_(platform), settings_(platform.registry), arguments_(std::move(arguments)) {
@@ -420,9 +396,9 @@ void TFmMain::ApplyViewingOptions() {
   BtnMute->setVisible(sound);
   BtnSpeaker->setVisible(!sound);
 
-  tickerSpeed_ = layout::tickerSpeedPosition(settings_.tickerDataSpeed());
-  setTickerSpeed(tickerSpeed_);
-  TimerLbTicker->setInterval(layout::panelScrollInterval(tickerSpeed_));
+  const int speed = ticker::speedPosition(ticker::speedAtPosition(settings_.tickerDataSpeed()));
+  setTickerSpeed(speed);
+  TimerLbTicker->setInterval(layout::panelScrollInterval(speed));
 
   buttonTextBold_ = settings_.buttonBarTextBold();
   for (QToolButton* b : Buttons) {
@@ -793,21 +769,25 @@ void TFmMain::LoadSubscriberSettings() {
   TimerStreamingAd->stop();
   BtnMenu->hide();
 
-  const ProviderView provider = readProviderView(SubscriberFolder);
-  BrowserChoice = provider.browser.empty() ? "Default" : provider.browser;
-  StreamingAdFile = provider.streamingAdText;
+  const provider::ProviderSettings settings = provider::readProviderSettings(SubscriberFolder, ReadMode::Player);
+  const provider::SponsorOptions& sponsor = settings.sponsor;
+  BrowserChoice = settings.browser.browser.empty() ? provider::kBrowserDefault : settings.browser.browser;
+  StreamingAdFile = sponsor.streamingAdText;
 
-  std::vector<QString> captions(10), actions(10);
-  std::vector<int> lengths(10, 0);
-  for (std::size_t n = 0; n < 10; ++n) {
-    captions[n] = platform::fromFileText(doubleChar(provider.buttonCaptions[n], '&'));
-    actions[n] = platform::fromFileText(provider.buttonActions[n]);
+  // Buttons without caption are not in the list: they stay empty here.
+  std::vector<QString> captions(provider::kMaxButtons), actions(provider::kMaxButtons);
+  std::vector<int> lengths(provider::kMaxButtons, 0);
+  for (const provider::ButtonEntry& button : settings.buttons) {
+    if (button.number < 1 || button.number > provider::kMaxButtons) continue;
+    const std::size_t n = static_cast<std::size_t>(button.number - 1);
+    captions[n] = platform::fromFileText(doubleChar(button.caption, '&'));
+    actions[n] = platform::fromFileText(button.action);
     lengths[n] = static_cast<int>(captions[n].size());
   }
   const layout::ButtonRow row = layout::buttonRow(lengths, buttonTextBold_, !StreamingAdFile.empty(),
                                                   BtnStartPlayList->x());
   Bevel1->setGeometry(row.bevelLeft, Bevel1->y(), row.bevelWidth, Bevel1->height());
-  for (std::size_t n = 0; n < 10; ++n) PlaceButton(static_cast<int>(n), captions[n], actions[n], row);
+  for (std::size_t n = 0; n < captions.size(); ++n) PlaceButton(static_cast<int>(n), captions[n], actions[n], row);
 
   setSubTickerSpan(row.subTickerLeft, row.subTickerWidth);
   setLeft(BtnFFPlaylist, row.ffLeft);
@@ -816,11 +796,11 @@ void TFmMain::LoadSubscriberSettings() {
   setLeft(BtnPlayPlaylist, row.playLeft);
   setLeft(BtnPausePlaylist, row.pauseLeft);
 
-  CaptionText = provider.captionText;
-  TimerStreamingAd->setInterval(provider.streamingAdIntervalMs);
+  CaptionText = sponsor.captionText;
+  TimerStreamingAd->setInterval(sponsor.streamingAdIntervalMs());
 
-  setSponsorPicture(ImgAdSponsor, provider.sponsorBoxImage, provider.sponsorBoxLink, builtInSponsorBox_);
-  setSponsorPicture(ImgSponsorLogo, provider.sponsorLogoImage, provider.sponsorLogoLink, QPixmap());
+  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, builtInSponsorBox_);
+  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, QPixmap());
 
   refreshBullets();
 
@@ -1074,38 +1054,83 @@ void TFmMain::OpenPromptLink() {
 // The ticker and the streaming-ad scroller
 // ---------------------------------------------------------------------------
 
-void TFmMain::createTickers() {}
+void TFmMain::createTickers() {
+  using ticker::TScrollerOption;
+  const ticker::TScrollerOptions options{TScrollerOption::opActiveMouse, TScrollerOption::opDrawFocus,
+                                         TScrollerOption::opExecuteHyperlinks};
+  Ticker = new ticker::TQxScroller(this, &platform_.shell);
+  Ticker->setObjectName("Ticker");
+  Ticker->setBorderStyle(ticker::TBorderStyle::bsSingle);
+  Ticker->setColor(Qt::black);
+  Ticker->setOptions(options);
+  Ticker->setScrollSpeed(ticker::TScrollSpeed::speed3_Normal);
+  Ticker->setContextMenuPolicy(Qt::PreventContextMenu);
+  Ticker->OnHyperlinkClick = [this](ticker::TQxScroller*, QString& link, bool& execute) {
+    TickerHyperlinkClick(link, execute);
+  };
 
-void TFmMain::setNextItemDelayOfSubTicker() {}
-
-void TFmMain::setTickerSpeed(int) {}
-
-int TFmMain::currentTickerSpeed() const { return tickerSpeed_; }
-
-void TFmMain::setTickerRow(int top, int height) { PnTicker->setGeometry(PnTicker->x(), top, PnTicker->width(), height); }
-
-void TFmMain::moveTickerRowTop(int top) { setTop(PnTicker, top); }
-
-void TFmMain::alignPanelWithTicker() {
-  const int left = layout::kTickerLeft, width = layout::tickerWidth(BtnSearch->x());
-  PnTicker->setGeometry(left, PnTicker->y(), width, PnTicker->height());
+  // The streaming ad: its hyperlinks are executed by the control itself.
+  SubTicker = new ticker::TQxScroller(this, &platform_.shell);
+  SubTicker->setObjectName("SubTicker");
+  SubTicker->setBorderStyle(ticker::TBorderStyle::bsNone);
+  SubTicker->setOptions(options);
+  SubTicker->setScrollSpeed(ticker::TScrollSpeed::speed3_Normal);
+  SubTicker->setContextMenuPolicy(Qt::PreventContextMenu);
+  SubTicker->resize(100, layout::kSubTickerHeight);
+  SubTicker->hide();
 }
 
-void TFmMain::moveSubTickerTop(int) {}
+void TFmMain::setNextItemDelayOfSubTicker() { SubTicker->setNextItemDelay(4000); }
 
-void TFmMain::setSubTickerSpan(int, int) {}
+void TFmMain::setTickerSpeed(int position) { Ticker->setScrollSpeed(ticker::speedAtPosition(position)); }
 
-void TFmMain::showSubTicker(bool) {}
+int TFmMain::currentTickerSpeed() const { return ticker::speedPosition(Ticker->ScrollSpeed()); }
+
+void TFmMain::setTickerRow(int top, int height) {
+  Ticker->setGeometry(Ticker->x(), top, Ticker->width(), height);
+  PnTicker->setGeometry(PnTicker->x(), top, PnTicker->width(), height);
+}
+
+void TFmMain::moveTickerRowTop(int top) {
+  setTop(Ticker, top);
+  setTop(PnTicker, top);
+}
+
+void TFmMain::alignPanelWithTicker() {
+  PnTicker->setGeometry(Ticker->x(), PnTicker->y(), Ticker->width(), PnTicker->height());
+}
+
+void TFmMain::moveSubTickerTop(int top) { setTop(SubTicker, top); }
+
+void TFmMain::setSubTickerSpan(int left, int width) {
+  SubTicker->setGeometry(left, SubTicker->y(), std::max(width, 0), layout::kSubTickerHeight);
+}
+
+void TFmMain::showSubTicker(bool on) {
+  SubTicker->setEnabled(on);
+  SubTicker->setVisible(on);
+}
 
 void TFmMain::SetTickerColors(const QColor& background, const QColor& text) {
   QPalette p = PnTicker->palette();
   p.setColor(QPalette::Window, background);
   PnTicker->setPalette(p);
+  Ticker->setColor(background);
+  ticker::TScrollerCollection& items = Ticker->Items();
+  for (int i = 0; i < items.Count(); ++i) items.Items(i)->setBackground(background);
+  // Items that hold a copy of the old bullet keep it until the settings load
+  // puts the new one in.
   bullet_ = glyphs::bulletImage(background, text);
   Image1->setPixmap(bullet_);
 }
 
 void TFmMain::ApplyTickerFont() {
+  ticker::TScrollerCollection& items = Ticker->Items();
+  for (int i = 0; i < items.Count(); ++i) {
+    items.Items(i)->setFont(TickerFont);
+    items.Items(i)->setFontColor(TickerFontColor);
+  }
+  if (ticker::TScrollerItem* caption = items.Items(1)) caption->setFontColor(Qt::white);
   PnTicker->setFont(TickerFont);
   QPalette p = PnTicker->palette();
   p.setColor(QPalette::WindowText, TickerFontColor);
@@ -1114,23 +1139,92 @@ void TFmMain::ApplyTickerFont() {
   LbTicker->setPalette(p);
 }
 
-void TFmMain::refreshBullets() {}
+// The bullets between the ticker's items (2, 4, 6, ...) take the current bullet.
+void TFmMain::refreshBullets() {
+  ticker::TScrollerCollection& items = Ticker->Items();
+  for (int i = 2; i < items.Count(); i += 2) items.Items(i)->setBitmap(bullet_);
+}
 
-void TFmMain::LoadTicker(const std::string&) {}
+void TFmMain::LoadTicker(const std::string& file) {
+  Ticker->setActive(false);
+  Ticker->Reset();
+  Ticker->setGeometry(layout::kTickerLeft, Ticker->y(), layout::tickerWidth(BtnSearch->x()), Ticker->height());
+  Ticker->setShowHyperlinkHint(true);
+  ticker::TScrollerCollection& items = Ticker->Items();
+  items.Clear();
 
-void TFmMain::LoadStreamingAd() { StreamingAdLines.clear(); }
+  // Each text item gets the ticker font before its text, so that its image is
+  // rendered once.
+  const auto textItem = [&](const QString& text, const QColor& color) {
+    ticker::TScrollerItem* item = items.Add();
+    item->setFont(TickerFont);
+    item->setFontColor(color);
+    item->setMargin(30);
+    item->setText1(text);
+    return item;
+  };
+  const auto bulletItem = [&] { items.Add()->setBitmap(bullet_); };
+
+  ticker::TScrollerItem* gap = items.Add();
+  gap->setMargin(static_cast<quint16>(std::clamp(layout::tickerGap(Ticker->width()), 0, 65535)));
+  textItem(platform::fromFileText(CaptionText), Qt::white);
+  bulletItem();
+  if (isFile(file)) {
+    for (const TickerLine& line : readTickerText(file, ReadMode::Player)) {
+      ticker::TScrollerItem* item = textItem(platform::fromFileText(line.text), TickerFontColor);
+      const QString link = platform::fromFileText(line.hotlink);
+      item->setHyperlink(link);
+      item->setHint(link);
+      bulletItem();
+    }
+  }
+  Ticker->setActive(true);
+  ApplyTickerFont();
+}
+
+void TFmMain::LoadStreamingAd() {
+  StreamingAdLines.clear();
+  if (StreamingAdFile.empty() || !fileExistsIn(SubscriberFolder, StreamingAdFile)) {
+    SubTicker->hide();
+    SubTicker->lower();
+    return;
+  }
+  const std::vector<TickerLine> lines = readTickerText(inFolder(SubscriberFolder, StreamingAdFile), ReadMode::Player);
+  for (const TickerLine& line : lines) StreamingAdLines.push_back(line.text);
+  StreamingAdLine = 0;
+
+  SubTicker->setActive(false);
+  ticker::TScrollerCollection& items = SubTicker->Items();
+  items.Clear();
+  const QColor bar = toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)});
+  SubTicker->setColor(bar);
+  items.Add()->setMargin(static_cast<quint16>(std::clamp(SubTicker->width(), 0, 65535)));
+  QFont font("Arial");
+  font.setPointSize(8);
+  for (const TickerLine& line : lines) {
+    ticker::TScrollerItem* item = items.Add();
+    item->setFont(font);
+    item->setFontColor(Qt::black);
+    item->setBackground(bar);
+    item->setText1(platform::fromFileText(line.text));
+    item->setHyperlink(platform::fromFileText(line.hotlink));
+  }
+  SubTicker->setActive(true);
+}
 
 void TFmMain::BtnPlayTickerClick() {
+  Ticker->setActive(true);
   BtnPlayTicker->hide();
   BtnPauseTicker->show();
 }
 
 void TFmMain::BtnPauseTickerClick() {
+  Ticker->setActive(false);
   BtnPauseTicker->hide();
   BtnPlayTicker->show();
 }
 
-void TFmMain::BtnNextChannelClick() {}
+void TFmMain::BtnNextChannelClick() { Ticker->SkipItem(); }
 
 void TFmMain::TickerHyperlinkClick(QString& hyperlink, bool& execute) {
   if (hyperlink.isEmpty()) return;

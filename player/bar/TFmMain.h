@@ -217,8 +217,6 @@ class TFmMain : public QWidget {
 
  private:
   enum class Align { None, Top, Bottom };
-  struct ProviderView;
-  static ProviderView readProviderView(const std::string& folder);
 
   void createControls();
   void buildSubscriberMenu();
@@ -261,7 +259,6 @@ class TFmMain : public QWidget {
   bool playlistStartedAtShow_ = false;
   bool buttonTextBold_ = false;
   int searchTag_ = 0;
-  int tickerSpeed_ = 6;
   Align align_ = Align::None;
   PlaylistWindow playlistOpenWindow_ = PlaylistWindow::None;
   QPixmap bullet_;

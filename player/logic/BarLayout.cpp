@@ -74,8 +74,6 @@ BarPlacement placeBar(std::string_view position, int barHeight, std::optional<in
   return p;
 }
 
-int tickerSpeedPosition(int stored) { return stored < 0 ? 0 : stored > 9 ? 9 : stored; }
-
 int buttonWidth(int length, bool bold) {
   if (length <= 6) return 76;
   if (length <= 14) return 2 * length + (bold ? 76 : 62);

@@ -87,8 +87,6 @@ inline int tickerGap(int tickerWidthPixels) { return tickerWidthPixels * 9 / 10;
 inline int logoTop(int barHeight) { return (barHeight - kLogoSize) / 2; }
 
 // ---- viewing options ----
-// "Ticker Data Speed" as a ticker speed position 0 .. 9 (values outside are clamped).
-int tickerSpeedPosition(int storedSpeed);
 // The panel label's scroll interval in milliseconds: 11 - the speed position.
 inline int panelScrollInterval(int speedPosition) { return 11 - speedPosition; }
 

@@ -395,14 +395,5 @@ TEST_F(BarForm, TheVideoWindowsPromptOffersWebLinksAndPages) {
   EXPECT_FALSE(b.TimerQuestionPrompt->isActive());
 }
 
-TEST_F(BarForm, TheTickerHandlerLeavesTheLinkToTheDispatcherAlone) {
-  TFmMain& b = start();
-  QString link = "http://www.example.com/ferry";
-  bool execute = true;
-  b.TickerHyperlinkClick(link, execute);
-  EXPECT_FALSE(execute);  // the control must not open it a second time
-  EXPECT_EQ(platform.shell.opened, QStringList{"http://www.example.com/ferry"});
-}
-
 }  // namespace
 }  // namespace tavo::player::test

@@ -169,14 +169,6 @@ TEST(BarLayout, TheFirstButtonNeverGoesToTheMenu) {
   EXPECT_EQ(none.subTickerLeft, kBevelLeft + 2);
 }
 
-TEST(BarLayout, TickerSpeedAndPanelInterval) {
-  EXPECT_EQ(tickerSpeedPosition(6), 6);  // speed7_VeryFast
-  EXPECT_EQ(panelScrollInterval(tickerSpeedPosition(6)), 5);
-  EXPECT_EQ(tickerSpeedPosition(42), 9);
-  EXPECT_EQ(tickerSpeedPosition(-3), 0);
-  EXPECT_EQ(panelScrollInterval(tickerSpeedPosition(0)), 11);
-}
-
 TEST(BarLayout, MediaButtonsRunLeftFromThePlayButtonsRightEdge) {
   const ButtonRow row = buttonRow({}, false, false, 1000);
   EXPECT_EQ(row.ffLeft + kMediaButtonWidth, 1000 + kStartPlaylistWidth);
