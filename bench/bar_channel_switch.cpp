@@ -1,5 +1,6 @@
 // A channel switch on the bar: two channels, each with ten buttons and a
-// ticker text of 5,000 lines; every iteration switches to the other channel
+// ticker text of 5,000 lines (and, to show the share of the ticker's text
+// images, of 50 lines); every iteration switches to the other channel
 // through its menu entry (settings, buttons, sponsor pictures, ticker and
 // streaming ad reloaded). Runs the real TFmMain on Qt's offscreen platform.
 
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Presentation {
-  Presentation() {
+  explicit Presentation(int tickerLines) {
     std::string pattern = (fs::temp_directory_path() / "tavo-bench-bar-XXXXXX").string();
     root = ::mkdtemp(pattern.data());
     folder = root + "/Harbour Town/";
@@ -36,7 +37,7 @@ struct Presentation {
       for (int n = 1; n <= 10; ++n)
         ini << "Button" << n << "=Button number " << n << "\r\nAction" << n << "=Subscriber Channel A\r\n";
       std::ofstream ticker(provider + "Ticker.txt");
-      for (int line = 0; line < 5000; ++line)
+      for (int line = 0; line < tickerLines; ++line)
         ticker << "Ticker line " << line << " of the channel, with some words to measure|http://www.example.com/"
                << line << "\r\n";
       std::ofstream ad(provider + "Adstream.txt");
@@ -48,7 +49,7 @@ struct Presentation {
 };
 
 void BM_ChannelSwitch(benchmark::State& state) {
-  Presentation presentation;
+  Presentation presentation(static_cast<int>(state.range(0)));
   tavo::platform::QtPlatform qt("TavoPlayer", "TavoPlayerBench");
   tavo::player::TFmMain bar(qt.platform(), {QString::fromStdString("Path=" + presentation.folder)});
   if (!bar.FormCreate()) {
@@ -62,7 +63,7 @@ void BM_ChannelSwitch(benchmark::State& state) {
     next = 1 - next;
   }
 }
-BENCHMARK(BM_ChannelSwitch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChannelSwitch)->Arg(5000)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
 #include "platform/QtPlatform.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   QApplication::setApplicationName(title);
+  QApplication::setWindowIcon(tavo::player::glyphs::applicationIcon());
 
   tavo::platform::QtPlatform qt(title, "TavoPlayer");
   tavo::platform::Platform& platform = qt.platform();
