@@ -99,7 +99,10 @@ class TFmMain : public QWidget {
   std::vector<std::string> PresentationFolders() const { return presentations_; }
   const std::vector<QAction*>& ChannelEntries() const { return channelEntries_; }
   bool PlaylistStartedAtShow() const { return playlistStartedAtShow_; }
+  // The window the current playlist item opened; the playlist runner clears it
+  // when it has closed that window.
   PlaylistWindow PlaylistOpenWindow() const { return playlistOpenWindow_; }
+  void SetPlaylistOpenWindow(PlaylistWindow window) { playlistOpenWindow_ = window; }
   bool ButtonTextBold() const { return buttonTextBold_; }
   const QPixmap& BulletImage() const { return bullet_; }
   // The search field's state: 0 closed, 1 open.

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ticker/TQxScroller.h"
+
 #include "tests/player/BarFixture.h"
 
 namespace tavo::player::test {
@@ -291,7 +293,7 @@ TEST_F(BarForm, RightClicksOpenTheChannelMenuExceptOnTheListedControls) {
                                                     b.EdSearch, b.BtnGo, b.ImgMenu, b.ImgAdSponsor})
     EXPECT_EQ(w->contextMenuPolicy(), Qt::CustomContextMenu) << w->objectName().toStdString();
   for (QWidget* w : std::initializer_list<QWidget*>{b.BtnMute, b.BtnSpeaker, b.BtnUp, b.BtnDown, b.Buttons[0],
-                                                    b.PnTicker, b.LbTicker})
+                                                    b.PnTicker, b.LbTicker, b.Ticker, b.SubTicker})
     EXPECT_EQ(w->contextMenuPolicy(), Qt::PreventContextMenu) << w->objectName().toStdString();
   EXPECT_EQ(b.BtnMenu->contextMenuPolicy(), Qt::CustomContextMenu);  // opens PMnButtons
 }
