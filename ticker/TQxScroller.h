@@ -10,7 +10,9 @@
 // handles the mouse and the links.
 //
 // Drawing. Each scroll-timer tick runs one draw pass: the band advances, the
-// frame is composed from the items' ready images and, unless opDirectDraw is
+// frame is composed from the items' images (an item's text image is rendered
+// the first time it enters the band after a change, then kept within the
+// collection's memory budget) and, unless opDirectDraw is
 // set, drawn into one off-screen buffer (filled with Color, each graphic
 // centred vertically) that the next paint copies to the screen. The buffer is
 // kept and reallocated only when the control's size changes. With

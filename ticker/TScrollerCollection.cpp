@@ -3,6 +3,8 @@
 #include "ticker/TQxScroller.h"
 #include "ticker/TScrollerItem.h"
 
+#include <algorithm>
+
 namespace tavo::ticker {
 
 TScrollerCollection::TScrollerCollection(TQxScroller* owner) : owner_(owner) {}
@@ -23,6 +25,7 @@ TScrollerItem* TScrollerCollection::Items(int index) const {
 
 void TScrollerCollection::Clear() {
   items_.clear();
+  renderedBytes_ = 0;
   if (owner_) owner_->itemsCleared();
 }
 
@@ -41,6 +44,27 @@ int TScrollerCollection::itemHeight() const { return owner_ ? owner_->ClientHeig
 void TScrollerCollection::rebuildTextImages() {
   for (const auto& item : items_)
     if (item->UseTextImage()) item->rebuildTextImage();
+}
+
+void TScrollerCollection::imageUsed(const TScrollerItem* item) { item->lastUse_ = ++useClock_; }
+
+void TScrollerCollection::imageReleased(qsizetype bytes) { renderedBytes_ -= bytes; }
+
+void TScrollerCollection::imageRendered(const TScrollerItem* item, qsizetype bytes) {
+  renderedBytes_ += bytes;
+  imageUsed(item);
+  if (renderedBytes_ <= kImageBudgetBytes) return;
+  // Release the least recently drawn images until half the budget is used;
+  // the ones of the pass being drawn are the most recent and stay.
+  std::vector<const TScrollerItem*> rendered;
+  for (const auto& i : items_)
+    if (i->HasRenderedTextImage() && i.get() != item) rendered.push_back(i.get());
+  std::sort(rendered.begin(), rendered.end(),
+            [](const TScrollerItem* a, const TScrollerItem* b) { return a->lastUse_ < b->lastUse_; });
+  for (const TScrollerItem* i : rendered) {
+    if (renderedBytes_ <= kImageBudgetBytes / 2) break;
+    i->releaseTextImage();
+  }
 }
 
 }  // namespace tavo::ticker

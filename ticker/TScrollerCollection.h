@@ -4,6 +4,7 @@
 // be assigned to one) renders no text images: its items have no height yet.
 // Adding or removing items does not repaint the scroller by itself.
 
+#include <QtGlobal>
 #include <memory>
 #include <vector>
 
@@ -36,9 +37,21 @@ class TScrollerCollection {
   void itemChanged(TScrollerItem* item);
   int itemHeight() const;
   void rebuildTextImages();
+  // The budget of rendered text images.
+  void imageRendered(const TScrollerItem* item, qsizetype bytes);
+  void imageReleased(qsizetype bytes);
+  void imageUsed(const TScrollerItem* item);
 
   TQxScroller* owner_;
   std::vector<std::unique_ptr<TScrollerItem>> items_;
+  qsizetype renderedBytes_ = 0;
+  quint64 useClock_ = 0;
+
+ public:
+  // Rendered text images are kept up to this many bytes (many screens of a
+  // 1920-pixel band); beyond it the least recently drawn ones are released.
+  static constexpr qsizetype kImageBudgetBytes = 24 * 1024 * 1024;
+  qsizetype RenderedImageBytes() const { return renderedBytes_; }
 };
 
 }  // namespace tavo::ticker

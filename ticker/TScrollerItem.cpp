@@ -40,30 +40,40 @@ TScrollerItem::TScrollerItem(TScrollerCollection* collection, int index, const Q
   rebuildTextImage();
 }
 
-TScrollerItem::~TScrollerItem() = default;
+TScrollerItem::~TScrollerItem() = default;  // the collection forgets the budget of items it destroys
 
 void TScrollerItem::rebuildTextImage() {
   const QFontMetrics metrics(font_);
   const bool has1 = !text1_.isEmpty(), has2 = !text2_.isEmpty();
   blank_ = !has1 && !has2;
-  const int height = collection_ ? collection_->itemHeight() : 0;
-  textHeight_ = height;
+  textHeight_ = collection_ ? collection_->itemHeight() : 0;
+  releaseTextImage();
+  imageStale_ = true;
   if (blank_) {
     textWidth_ = margin_ == 0 ? 1 : margin_;
-    textImage_ = QImage();
     return;
   }
   const int width1 = has1 ? metrics.horizontalAdvance(text1_) : 0;
   const int width2 = has2 ? metrics.horizontalAdvance(text2_) : 0;
   textWidth_ = std::max(width1, width2) + 2 * margin_;
-  if (height <= 0 || textWidth_ <= 0) {
-    textImage_ = QImage();
-    return;
-  }
-  if (textImage_.width() != textWidth_ || textImage_.height() != height)
-    textImage_ = QImage(textWidth_, height, QImage::Format_RGB32);
+}
+
+void TScrollerItem::releaseTextImage() const {
+  if (textImage_.isNull()) return;
+  if (collection_) collection_->imageReleased(textImage_.sizeInBytes());
+  textImage_ = QImage();
+  imageStale_ = true;
+}
+
+void TScrollerItem::renderTextImage() const {
+  imageStale_ = false;
+  const int height = textHeight_;
+  if (blank_ || height <= 0 || textWidth_ <= 0) return;
+  textImage_ = QImage(textWidth_, height, QImage::Format_RGB32);
   textImage_.fill(background_);
 
+  const QFontMetrics metrics(font_);
+  const bool has1 = !text1_.isEmpty(), has2 = !text2_.isEmpty();
   QPainter painter(&textImage_);
   painter.setFont(font_);
   painter.setPen(fontColor_);
@@ -77,6 +87,14 @@ void TScrollerItem::rebuildTextImage() {
     painter.drawText(textRect, flags | Qt::AlignTop, text1_);
     painter.drawText(textRect.translated(0, metrics.height()), flags | Qt::AlignTop, text2_);
   }
+  painter.end();
+  if (collection_) collection_->imageRendered(this, textImage_.sizeInBytes());
+}
+
+const QImage& TScrollerItem::TextImage() const {
+  if (useTextImage_ && imageStale_) renderTextImage();
+  if (collection_) collection_->imageUsed(this);
+  return textImage_;
 }
 
 void TScrollerItem::changed() {
@@ -184,8 +202,9 @@ void TScrollerItem::drawGraphic(QPainter& painter, int x, int y) const {
     if (!bitmapImage_.isNull()) painter.drawImage(x, y, bitmapImage_);
   } else if (blank_) {
     if (textHeight_ > 0) painter.fillRect(x, y, textWidth_, textHeight_, background_);
-  } else if (!textImage_.isNull()) {
-    painter.drawImage(x, y, textImage_);
+  } else {
+    const QImage& image = TextImage();
+    if (!image.isNull()) painter.drawImage(x, y, image);
   }
 }
 

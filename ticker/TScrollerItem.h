@@ -2,11 +2,14 @@
 // One item of a TQxScroller: a text (one or two lines), a picture or a blank
 // gap, with a hyperlink and a hint.
 //
-// The item keeps what the scroller draws for it ready: its text image is
-// measured and rendered when a property that affects it changes (the texts,
-// alignment, margin, background, font and font colour, the scroller's client
-// height), never while the band is drawn. Its width decides the item's place
-// in the band; the scroller never scales an item.
+// The item's text is measured when a property that affects it changes (the
+// texts, alignment, margin, background, font and font colour, the scroller's
+// client height): its width decides the item's place in the band, and the
+// scroller never scales an item. The text image itself is rendered the first
+// time the item is drawn after such a change and then kept, so filling a
+// scroller with thousands of lines costs only their measuring. The collection
+// keeps the rendered images within a memory budget, releasing those drawn
+// least recently; a released image is rendered again when it is next needed.
 
 #include <QColor>
 #include <QFont>
@@ -80,15 +83,20 @@ class TScrollerItem {
   int GraphicWidth() const;
   int GraphicHeight() const;
   void drawGraphic(QPainter& painter, int x, int y) const;
-  // The rendered text; null for an item without text (a gap is drawn as a fill
-  // of Background, it needs no image) or while the scroller has no height.
-  const QImage& TextImage() const { return textImage_; }
+  // The rendered text (rendered now if needed); null for an item without text
+  // (a gap is drawn as a fill of Background, it needs no image) or while the
+  // scroller has no height.
+  const QImage& TextImage() const;
+  // True while the text image is rendered and kept.
+  bool HasRenderedTextImage() const { return !textImage_.isNull(); }
 
  private:
   friend class TScrollerCollection;
   TScrollerItem(TScrollerCollection* collection, int index, const QColor& background);
 
-  void rebuildTextImage();  // measures and renders; tells nobody
+  void rebuildTextImage();  // measures, drops the old image; tells nobody
+  void renderTextImage() const;
+  void releaseTextImage() const;
   void changed();           // tells the scroller, then OnChange
 
   TScrollerCollection* collection_;
@@ -105,7 +113,9 @@ class TScrollerItem {
   bool useTextImage_ = true;
   QString text1_, text2_;
 
-  QImage textImage_;
+  mutable QImage textImage_;
+  mutable bool imageStale_ = true;  // the image must be rendered before it is drawn
+  mutable quint64 lastUse_ = 0;     // when the image was last drawn (the collection's clock)
   int textWidth_ = 0;
   int textHeight_ = 0;
   bool blank_ = true;  // both texts empty: a gap of Margin pixels
