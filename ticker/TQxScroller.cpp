@@ -142,7 +142,7 @@ void TQxScroller::requestPaint() {
 
 void TQxScroller::requestFrame() {
   framePending_ = true;
-  update();
+  update(contentsRect());  // a frame changes the client area only, not the border
 }
 
 void TQxScroller::clientSizeChanged() {
@@ -227,10 +227,13 @@ void TQxScroller::Paint(QPainter& painter) {
   showFrame(painter);
 }
 
-void TQxScroller::paintEvent(QPaintEvent*) {
+void TQxScroller::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
-    if (borderStyle_ == TBorderStyle::bsSingle) qDrawWinPanel(&painter, rect(), palette(), true);
+    // The border is drawn only when the paint reaches it: most paints show a
+    // new frame of the band, and drawing the edge costs more than the frame.
+    if (borderStyle_ == TBorderStyle::bsSingle && !contentsRect().contains(event->region().boundingRect()))
+      qDrawWinPanel(&painter, rect(), palette(), true);
     const QRect client = contentsRect();
     painter.setClipRect(client);
     painter.translate(client.topLeft());
