@@ -1228,6 +1228,9 @@ void TFmMain::BtnNextChannelClick() { Ticker->SkipItem(); }
 
 void TFmMain::TickerHyperlinkClick(QString& hyperlink, bool& execute) {
   if (hyperlink.isEmpty()) return;
+  // "exec:" is the control's own kind of link, which the dispatcher does not
+  // know: the control starts the program itself, once.
+  if (hyperlink.startsWith("exec:", Qt::CaseInsensitive)) return;
   ExecuteLink(hyperlink);
   execute = false;  // the dispatcher has it: the control must not open it a second time
 }

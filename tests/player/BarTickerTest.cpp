@@ -173,6 +173,20 @@ TEST_F(BarTicker, AClickedHyperlinkOpensOnceThroughTheDispatcher) {
   EXPECT_EQ(b.Ticker->Items().Items(3)->Text1(), "First boat 6:40");
 }
 
+TEST_F(BarTicker, AnExecLinkStartsItsProgramOnceThroughTheControl) {
+  file("Town News/Ticker.txt", "Run the viewer|EXEC:/opt/viewer/run me.sh\r\n");
+  TFmMain& b = start();
+  b.show();
+  QApplication::processEvents();
+  for (int i = 0; i < 3; ++i) b.BtnNextChannelClick();  // gap, caption, bullet: the line leads
+  QTest::mousePress(b.Ticker, Qt::LeftButton, {}, QPoint(8, 10));
+  QTest::mouseRelease(b.Ticker, Qt::LeftButton, {}, QPoint(8, 10));
+  ASSERT_EQ(platform.shell.started.size(), 1u);
+  EXPECT_EQ(platform.shell.started[0].program, "/opt/viewer/run me.sh");
+  EXPECT_EQ(platform.shell.started[0].workingFolder, "/opt/viewer/");
+  EXPECT_TRUE(platform.shell.opened.isEmpty());
+}
+
 TEST_F(BarTicker, TheStreamingAdScrollsItsOwnItemsAndExecutesItsOwnLinks) {
   TFmMain& b = start();
   TQxScroller* s = b.SubTicker;
