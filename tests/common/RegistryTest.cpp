@@ -13,6 +13,7 @@
 
 #include "common/FileText.h"
 #include "common/Registry.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -25,29 +26,7 @@ using Type = RegistryValue::Type;
 
 constexpr const char* kKey = "Software\\Corvenna\\TavoPlayer\\Viewing Options";
 
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      ::setenv(name, value->c_str(), 1);
-    else
-      ::unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 std::string valuesFile(const Registry& r, std::string_view key) { return *r.openKey(key, false) + "/.values"; }
 
