@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "common/FileText.h"
-#include "common/QxMisc.h"
+#include "format/TickerText.h"
 #include "platform/QtServices.h"
 #include "platform/QtText.h"
 #include "ticker/TQxScroller.h"
@@ -34,13 +33,8 @@ struct Line {
 // until only white space is left, field 1 the text and field 2 the hotlink.
 std::vector<Line> readTickerLines(const std::string& path) {
   std::vector<Line> lines;
-  const auto bytes = readFileBytes(path);
-  if (!bytes) return lines;
-  const std::size_t last = bytes->find_last_not_of(" \t\r\n");
-  if (last == std::string::npos) return lines;
-  forEachLine(std::string_view(*bytes).substr(0, last + 1), [&](std::string_view line) {
-    lines.push_back({platform::fromFileText(getField(line, 1, '|')), platform::fromFileText(getField(line, 2, '|'))});
-  });
+  for (const TickerLine& l : readTickerText(path, ReadMode::Player))
+    lines.push_back({platform::fromFileText(l.text), platform::fromFileText(l.hotlink)});
   return lines;
 }
 
