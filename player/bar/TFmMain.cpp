@@ -265,7 +265,7 @@ bool TFmMain::FormCreate() {
   ApplyViewingOptions();
   ArrangeBar();
   LoadSubscriberSettings();
-  LoadTicker(inFolder(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
   alignPanelWithTicker();
@@ -380,10 +380,6 @@ void TFmMain::FormDestroy() {
 
 int TFmMain::screenWidth() const { return platform_.screen.screenGeometry().width(); }
 int TFmMain::screenHeight() const { return platform_.screen.screenGeometry().height(); }
-
-std::string TFmMain::inFolder(const std::string& folder, const std::string& storedName) {
-  return resolveName(folder, storedName);
-}
 
 // ---------------------------------------------------------------------------
 // Viewing options and layout
@@ -752,7 +748,7 @@ void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
   settings_.setActiveSubscriber(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
   SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
   LoadSubscriberSettings();
-  LoadTicker(inFolder(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   CloseSearchField();
   ArrangeBar();
@@ -848,7 +844,7 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
                                 const QPixmap& fallback) {
   picture->setToolTip(platform::fromFileText(link));
   QPixmap pix;
-  if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(inFolder(SubscriberFolder, image)));
+  if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
   if (pix.isNull()) {
     pix = fallback;
   } else if (pix.width() > picture->width() || pix.height() > picture->height()) {
@@ -864,7 +860,7 @@ void TFmMain::ImgSponsorLogoClick() { sponsorClick(ImgSponsorLogo); }
 void TFmMain::sponsorClick(QLabel* picture) {
   QString target = picture->toolTip();
   const std::string stored = platform::toFileText(target);
-  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(inFolder(SubscriberFolder, stored));
+  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(resolveName(SubscriberFolder, stored));
   OpenInBrowser(target);
 }
 
@@ -931,7 +927,7 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Slideshow;
       if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
       if (fileExistsIn(SubscriberFolder, c.name + "\\Slideshow.ini"))
-        OpenSlideshow(inFolder(SubscriberFolder, c.name));
+        OpenSlideshow(resolveName(SubscriberFolder, c.name));
       else
         result = false;
       break;
@@ -939,7 +935,7 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Thumbnails;
       if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
       if (fileExistsIn(SubscriberFolder, c.name + "\\Thumbnail.ini"))
-        OpenThumbnails(inFolder(SubscriberFolder, c.name));
+        OpenThumbnails(resolveName(SubscriberFolder, c.name));
       else
         result = false;
       break;
@@ -951,7 +947,7 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       break;
     case LinkClass::Program:
       if (fileExistsIn(SubscriberFolder, link)) {
-        const std::string program = inFolder(SubscriberFolder, link);
+        const std::string program = resolveName(SubscriberFolder, link);
         result = platform_.shell.startProgram(platform::fromPath(program), {}, platform::fromPath(folderOf(program)));
       } else {
         result = false;
@@ -959,16 +955,16 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       break;
     case LinkClass::TickerText:
       if (fileExistsIn(SubscriberFolder, link))
-        LoadTicker(inFolder(SubscriberFolder, link));
+        LoadTicker(resolveName(SubscriberFolder, link));
       else
         result = false;
       break;
     case LinkClass::Document: {
       QString target;
       if (!folder.empty() && fileExistsIn(SubscriberFolder, folder + "\\" + link))
-        target = platform::fromPath(inFolder(SubscriberFolder, folder + "\\" + link));
+        target = platform::fromPath(resolveName(SubscriberFolder, folder + "\\" + link));
       else if (fileExistsIn(SubscriberFolder, link))
-        target = platform::fromPath(inFolder(SubscriberFolder, link));
+        target = platform::fromPath(resolveName(SubscriberFolder, link));
       else
         target = platform::fromFileText(link);  // a web or mail address
       result = platform_.shell.openDocument(target);
@@ -1036,7 +1032,7 @@ void TFmMain::QuestionPrompt() {
   const QSize window = video->windowSize(), panel = video->promptPanelSize();
   const layout::Point at = layout::promptPanelPosition(window.width(), window.height(), panel.width(), panel.height());
   video->showPromptPanel(QPoint(at.x, at.y), video->promptText());
-  PendingPromptLink = web ? link : platform::fromPath(inFolder(SubscriberFolder, stored));
+  PendingPromptLink = web ? link : platform::fromPath(resolveName(SubscriberFolder, stored));
 }
 
 void TFmMain::TimerQuestionPromptTimer() {
@@ -1189,7 +1185,7 @@ void TFmMain::LoadStreamingAd() {
     SubTicker->lower();
     return;
   }
-  const std::vector<TickerLine> lines = readTickerText(inFolder(SubscriberFolder, StreamingAdFile), ReadMode::Player);
+  const std::vector<TickerLine> lines = readTickerText(resolveName(SubscriberFolder, StreamingAdFile), ReadMode::Player);
   for (const TickerLine& line : lines) StreamingAdLines.push_back(line.text);
   StreamingAdLine = 0;
 

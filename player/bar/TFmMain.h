@@ -245,8 +245,6 @@ class TFmMain : public QWidget {
   void showSubTicker(bool on);
   int screenWidth() const;
   int screenHeight() const;
-  // The full path of a name stored in a presentation file, inside `folder`.
-  static std::string inFolder(const std::string& folder, const std::string& storedName);
   bool switchFailed(int index);
 
   platform::Platform& platform_;
