@@ -1,7 +1,13 @@
 # Helpers for the end-to-end scripts: they run inside an Xvfb session
 # (xvfb-run) and drive the real programs with xdotool.
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# fail <message>: ends the script; the files named in $E2E_LOGS (the programs'
+# error output) are shown too, so that a failure says what the program said.
+fail() {
+  echo "FAIL: $*" >&2
+  for f in ${E2E_LOGS:-}; do [ -s "$f" ] && { echo "--- $f" >&2; cat "$f" >&2; }; done
+  exit 1
+}
 
 # wait_for <seconds> <command...>: retries the command every 0.2 s until it succeeds.
 wait_for() {

@@ -14,6 +14,7 @@ work=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 export TAVO_SETTINGS_DIR="$work/settings" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+E2E_LOGS="$work/player.err"
 mkdir -p "$TAVO_SETTINGS_DIR/machine/Software/Corvenna/TavoPlayer"
 printf 'sz:ActiveSubscriber=Town News\n' > "$TAVO_SETTINGS_DIR/machine/Software/Corvenna/TavoPlayer/.values"
 options="$TAVO_SETTINGS_DIR/user/Software/Corvenna/TavoPlayer/Viewing Options/.values"
@@ -21,6 +22,8 @@ read -r screen_width screen_height < <(xdpyinfo | sed -n 's/.*dimensions: *\([0-
 
 geometry() { xdotool getwindowgeometry --shell "$1"; }
 field() { geometry "$1" | sed -n "s/^$2=//p"; }
+# field_is <window> <field> <value>: for wait_for, which must read the field anew on every try.
+field_is() { [ "$(field "$1" "$2")" = "$3" ]; }
 shot() { [ -n "${E2E_SHOTS:-}" ] && mkdir -p "$E2E_SHOTS" && import -window root "$E2E_SHOTS/$1.png"; true; }
 start() {
   "$player" "Path=$demo" 2>"$work/player.err" &
@@ -41,7 +44,7 @@ echo "ok: bar at the top, ${screen_width} x 50"
 # 2. "Move Ticker to Bottom" (left of the sound button, in the button row at the top).
 down_x=$(( screen_width - 22 - 18 - 4 - 21 - 2 - 34 + 17 ))
 xdotool mousemove --sync "$down_x" 10 click 1
-wait_for 10 test "$(field "$bar" Y)" = $(( screen_height - 50 )) || fail "the bar did not move to the bottom"
+wait_for 10 field_is "$bar" Y $(( screen_height - 50 )) || fail "the bar did not move to the bottom"
 shot bottom-large
 echo "ok: moved to the bottom"
 
@@ -51,8 +54,8 @@ wait_for 10 bash -c "! kill -0 $pid" || fail "BtnClose did not end the player"
 grep -q 'sz:Ticker Position=Bottom' "$options" || fail "the position was not stored at close"
 sed -i 's/^sz:Ticker Text Size=.*/sz:Ticker Text Size=Jumbo/' "$options"
 start
-[ "$(field "$bar" HEIGHT)" = 74 ] || fail "with jumbo text the bar is $(field "$bar" HEIGHT) pixels high, not 74"
-[ "$(field "$bar" Y)" = $(( screen_height - 74 )) ] || fail "the bar did not come back at the bottom"
+wait_for 10 field_is "$bar" HEIGHT 74 || fail "with jumbo text the bar is $(field "$bar" HEIGHT) pixels high, not 74"
+wait_for 10 field_is "$bar" Y $(( screen_height - 74 )) || fail "the bar did not come back at the bottom"
 shot bottom-jumbo
 echo "ok: jumbo text, 74 high, at the bottom"
 kill $pid; wait $pid 2>/dev/null
