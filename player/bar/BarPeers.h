@@ -30,7 +30,14 @@ class SetWindowPort {
 };
 
 // The slideshow window: one picture of a slideshow set at a time.
-class SlideshowWindowPort : public SetWindowPort {};
+class SlideshowWindowPort : public SetWindowPort {
+ public:
+  // What the window's own Pause button does (the playlist runner's Pause).
+  virtual void pause() = 0;
+  // Enables the cycle timer again, so that a paused slideshow advances; the
+  // pause label and buttons are left as they are (the playlist runner's Play).
+  virtual void resumeCycle() = 0;
+};
 
 // The thumbnail viewer: six pictures of a thumbnail set per screen. It tells
 // the bar when it closes (BarMessage::ThumbnailViewerClosed).

@@ -51,7 +51,11 @@ class RecordingSetWindow : public Port, public CallLog {
   int top = -1;
 };
 
-using RecordingSlideshow = RecordingSetWindow<SlideshowWindowPort>;
+class RecordingSlideshow : public RecordingSetWindow<SlideshowWindowPort> {
+ public:
+  void pause() override { add("pause"); }
+  void resumeCycle() override { add("resume cycle"); }
+};
 
 class RecordingThumbnails : public RecordingSetWindow<ThumbnailViewerPort> {
  public:
