@@ -18,6 +18,7 @@
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "common/StartupTrace.h"
 #include "format/Links.h"
 #include "format/ProjectFile.h"
 #include "format/ProviderSettings.h"
@@ -253,6 +254,7 @@ bool TFmMain::FormCreate() {
   setNextItemDelayOfSubTicker();
   if (!FindPresentations()) return false;
   if (!LoadSubscribers()) return false;
+  trace::mark("presentations found");
   ProjectFolder = presentations_[static_cast<std::size_t>(activePresentation_)];
   ProjectFile = ProjectFolder + project::kProjectFileName;
 
@@ -264,8 +266,11 @@ bool TFmMain::FormCreate() {
 
   ApplyViewingOptions();
   ArrangeBar();
+  trace::mark("viewing options applied");
   LoadSubscriberSettings();
+  trace::mark("channel settings loaded");
   LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  trace::mark("ticker text loaded");
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
   alignPanelWithTicker();
