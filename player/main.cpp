@@ -6,7 +6,9 @@
 #include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
+#include "player/setup/SetupWizard.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtText.h"
 
 int main(int argc, char* argv[]) {
   tavo::trace::mark("main");
@@ -28,6 +30,11 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  // The setup wizard copies this very program beside the presentation it installs.
+  tavo::player::SetupWizard setup(platform, tavo::platform::toPath(QCoreApplication::applicationFilePath()), &bar);
+  tavo::player::BarPeers peers = bar.peers();
+  peers.setup = &setup;
+  bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");
   bar.show();
