@@ -196,13 +196,16 @@ void TFmTavoSetup::build() {
   l->addWidget(new QLabel("The presentation has been successfully installed.", Pages));
   l->addWidget(new QLabel("Add an Tavo Player icon to:", Pages));
   auto* boxes = new QHBoxLayout;
+  auto* ticks = new QVBoxLayout;
   CkBxDesktop = new QCheckBox("Desktop", Pages);
   CkBxStartMenu = new QCheckBox("Windows Start Menu", Pages);
   BtnOK = new QPushButton("&OK", Pages);
-  boxes->addWidget(CkBxDesktop);
-  boxes->addWidget(CkBxStartMenu);
+  ticks->addWidget(CkBxDesktop);
+  ticks->addWidget(CkBxStartMenu);
+  boxes->addSpacing(12);
+  boxes->addLayout(ticks);
   boxes->addStretch();
-  boxes->addWidget(BtnOK);
+  boxes->addWidget(BtnOK, 0, Qt::AlignBottom);
   l->addLayout(boxes);
   l->addStretch();
 
