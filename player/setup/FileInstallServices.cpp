@@ -19,7 +19,8 @@ bool FileInstallServices::createFolders(const std::string& folder) {
 setup::InstallServices::CopyResult FileInstallServices::copyFolderContents(const std::string& source,
                                                                           const std::string& destination,
                                                                           const std::string& title) {
-  platform::TFileOperation op(&ui_);
+  ThrottledFileOperationUi window(ui_, interval_);
+  platform::TFileOperation op(&window);
   op.ShowProgress = true;
   op.ShowWin32Errors = false;  // the wizard says "Presentation was not installed." itself
   op.ProgressTitle = platform::fromPath(title);

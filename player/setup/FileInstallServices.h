@@ -1,16 +1,21 @@
 #pragma once
 // The installation's file work on the platform's file operations: the
-// presentation is copied with the progress window (which can cancel), the
-// player program without one.
+// presentation is copied with the progress window (which can cancel; it is
+// updated at most every 40 ms, see ThrottledFileOperationUi), the player
+// program without one.
 
 #include "platform/TFileOperation.h"
 #include "player/logic/InstallPlan.h"
+#include "player/setup/ThrottledFileOperationUi.h"
 
 namespace tavo::player {
 
 class FileInstallServices : public setup::InstallServices {
  public:
-  explicit FileInstallServices(platform::FileOperationUi& ui) : ui_(ui) {}
+  // `progressInterval`: the least time between two updates of the progress window.
+  explicit FileInstallServices(platform::FileOperationUi& ui,
+                               std::chrono::milliseconds progressInterval = ThrottledFileOperationUi::kDefaultInterval)
+      : ui_(ui), interval_(progressInterval) {}
   bool createFolders(const std::string& folder) override;
   CopyResult copyFolderContents(const std::string& source, const std::string& destination,
                                 const std::string& title) override;
@@ -18,6 +23,7 @@ class FileInstallServices : public setup::InstallServices {
 
  private:
   platform::FileOperationUi& ui_;
+  std::chrono::milliseconds interval_;
 };
 
 }  // namespace tavo::player

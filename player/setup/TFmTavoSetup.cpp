@@ -405,7 +405,7 @@ void TFmTavoSetup::runInstallation() {
   request.programFile = programFile_;
   request.home = home_;
   request.installedAt = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString();
-  FileInstallServices services(platform_.fileOperationUi);
+  FileInstallServices services(platform_.fileOperationUi, ProgressInterval);
   result_ = setup::install(request, services, PlayerSettings(platform_.registry));
   if (result_.outcome != setup::InstallResult::Outcome::Installed) {
     platform_.messages.showInfo(fromPath(result_.message));

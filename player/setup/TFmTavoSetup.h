@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "player/logic/InstallPlan.h"
 #include "player/logic/SetupFlow.h"
+#include "player/setup/ThrottledFileOperationUi.h"
 
 class QCheckBox;
 class QLabel;
@@ -40,6 +41,9 @@ class TFmTavoSetup : public QDialog {
   const QString& presentationName() const { return name_; }
   // The folder the installation went to (after a successful "&Install").
   const setup::InstallResult& installResult() const { return result_; }
+
+  // The least time between two updates of the installation's progress window.
+  std::chrono::milliseconds ProgressInterval = ThrottledFileOperationUi::kDefaultInterval;
 
   // Handlers.
   void FormShow();

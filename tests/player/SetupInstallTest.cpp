@@ -17,11 +17,14 @@
 #include "player/logic/InstallPlan.h"
 #include "player/logic/PresentationDiscovery.h"
 #include "player/setup/FileInstallServices.h"
+#include "player/setup/ThrottledFileOperationUi.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace tavo::player::setup {
+using tavo::player::ThrottledFileOperationUi;
 namespace {
 
 // Every entry below a folder, as relative paths ("" when the folder is missing).
@@ -53,7 +56,8 @@ class Install : public ::testing::Test {
     r.programFile = program;
     r.home = t / "home";
     r.installedAt = "12/11/26 3:15 PM";
-    FileInstallServices services(platform.fileOperationUi);
+    // Every entry reaches the test's progress window, so that it can cancel at a given one.
+    FileInstallServices services(platform.fileOperationUi, std::chrono::milliseconds(0));
     return install(r, services, settings);
   }
 
@@ -197,6 +201,36 @@ TEST_F(Install, RefusesRelativePaths) {
     EXPECT_NE(r.message.find("is not a full path"), std::string::npos) << r.message;
   }
   EXPECT_TRUE(storeUntouched());
+}
+
+// The progress window sees an entry only when the interval has passed since the
+// last one it saw; Cancel answered there still stops the copy.
+TEST(ThrottledProgress, PassesEntriesOnOncePerInterval) {
+  using namespace std::chrono_literals;
+  platform::testing::TestFileOperationUi real;
+  ThrottledFileOperationUi::Clock::time_point now{};
+  ThrottledFileOperationUi ui(real, 40ms, [&] { return now; });
+  ui.begin("Installing");
+  struct Step {
+    std::chrono::milliseconds advance;
+    const char* entry;
+  };
+  for (const Step& s : {Step{0ms, "a"}, Step{10ms, "b"}, Step{29ms, "c"}, Step{1ms, "d"}, Step{39ms, "e"},
+                        Step{100ms, "f"}})
+  {
+    now += s.advance;
+    EXPECT_TRUE(ui.progress(s.entry));
+  }
+  EXPECT_EQ(real.entries, (QStringList{"a", "d", "f"}));
+
+  real.cancelAtEntry = 4;  // the user cancels at the next update the window sees
+  now += 5ms;
+  EXPECT_TRUE(ui.progress("g"));
+  now += 40ms;
+  EXPECT_FALSE(ui.progress("h"));
+  EXPECT_EQ(real.replaceQuestions.size(), 0);
+  EXPECT_EQ(ui.confirmReplace("x"), platform::FileOperationUi::Answer::Yes);
+  EXPECT_EQ(real.replaceQuestions, QStringList{"x"});
 }
 
 TEST(InstallPath, Check) {
