@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::trace::mark("bar constructed");
   // The setup wizard copies this very program beside the presentation it installs.
   tavo::player::SetupWizard setup(platform, tavo::platform::toPath(QCoreApplication::applicationFilePath()), &bar);
   tavo::player::BarPeers peers = bar.peers();
