@@ -1,0 +1,28 @@
+#pragma once
+// The real prompts of the creator on Qt widgets.
+
+#include "creator/main/CreatorDialogs.h"
+#include "platform/Messages.h"
+
+namespace tavo::creator {
+
+class QtCreatorDialogs : public CreatorDialogs {
+ public:
+  QtCreatorDialogs(platform::Messages& messages, QString applicationTitle)
+      : messages_(messages), title_(std::move(applicationTitle)) {}
+  // The window the prompts stand over.
+  void setParentWindow(QWidget* parent) { parent_ = parent; }
+
+  QString askNewName(const QString& kind, const QString& targetFolder) override;
+  std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text) override;
+  Pick pickFolder(const QString& caption, const QString& pathPattern, const QString& prompt) override;
+  void showWarning(const QString& message) override;
+  void showAbout() override;
+
+ private:
+  platform::Messages& messages_;
+  QString title_;
+  QWidget* parent_ = nullptr;
+};
+
+}  // namespace tavo::creator
