@@ -6,40 +6,25 @@
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
-#include "creator/logic/Presentations.h"
 #include "platform/QtText.h"
 
 namespace tavo::creator {
 
+QtCreatorDialogs::QtCreatorDialogs(platform::Messages& messages, QString applicationTitle)
+    : messages_(messages), title_(std::move(applicationTitle)),
+      prompts_(std::make_unique<QtTextPrompts>(messages, nullptr)) {}
+
+void QtCreatorDialogs::setParentWindow(QWidget* parent) {
+  parent_ = parent;
+  prompts_ = std::make_unique<QtTextPrompts>(messages_, parent);
+}
+
 QString QtCreatorDialogs::askNewName(const QString& kind, const QString& targetFolder) {
-  const QString title = QString::fromStdString(capitalizeWords(kind.toStdString()));
-  QString entry;
-  for (;;) {
-    const std::optional<QString> typed = inputBox("New " + title, "Enter a new " + kind + " name", entry);
-    if (!typed) return {};
-    entry = *typed;
-    const std::string problem = newNameProblem(kind.toStdString(), entry.toStdString());
-    if (!problem.empty()) {
-      messages_.showInfo(QString::fromStdString(problem));
-      continue;
-    }
-    const QString name = entry.trimmed();
-    if (folderExistsIn(withTrailingSeparator(platform::toPath(targetFolder)), platform::toPath(name))) {
-      messages_.showInfo("A " + kind + " by that name already exists");
-      continue;
-    }
-    return name;
-  }
+  return tavo::askNewName(*prompts_, kind, targetFolder);
 }
 
 std::optional<QString> QtCreatorDialogs::inputBox(const QString& caption, const QString& prompt, const QString& text) {
-  QInputDialog box(parent_);
-  box.setWindowTitle(caption);
-  box.setLabelText(prompt);
-  box.setTextValue(text);
-  box.setInputMode(QInputDialog::TextInput);
-  if (box.exec() != QDialog::Accepted) return std::nullopt;
-  return box.textValue();
+  return prompts_->inputBox(caption, prompt, text);
 }
 
 CreatorDialogs::Pick QtCreatorDialogs::pickFolder(const QString& caption, const QString& pathPattern,

@@ -150,22 +150,6 @@ bool isPlainFolderName(std::string_view name) {
   return true;
 }
 
-std::string presentationNameProblem(std::string_view entry) { return newNameProblem("presentation", entry); }
-
-std::string newNameProblem(std::string_view kind, std::string_view entry) {
-  const std::string name = trimBlanks(entry);
-  const std::string k(kind);
-  if (name.empty()) return "The " + k + " name cannot be blank";
-  bool refused = name == "." || name == "..";
-  for (unsigned char c : name)
-    if (c < 32 || c == 127 || std::string_view("\"*/:<>?\\|").find(static_cast<char>(c)) != std::string_view::npos)
-      refused = true;
-  if (refused)
-    return "A " + k + " name cannot contain any of the following characters:\n"
-           "                  \\  /  :  *  ?  \"  <  >  |";
-  return {};
-}
-
 std::string recentEntryName(const std::string& caption) { return undoubleChar(copyFrom(caption, 3), '&'); }
 
 std::vector<RecentEntry> refreshRecentList(const std::vector<RecentEntry>& entries,

@@ -55,13 +55,6 @@ void createPresentationFiles(Presentation& p, const std::string& name);
 // no "/" or "\", no control characters.
 bool isPlainFolderName(std::string_view name);
 
-// The new-name rules for a presentation name typed in Save As or Rename (the
-// entry trimmed first): the message that refuses it, or empty when it may be
-// used. The existing-folder test comes after these rules.
-std::string presentationNameProblem(std::string_view entry);
-// The same rules for any kind of name ("content provider", "slideshow", ...).
-std::string newNameProblem(std::string_view kind, std::string_view entry);
-inline constexpr std::string_view kPresentationExists = "A presentation by that name already exists";
 
 // ---- the control menu's recent entries ---------------------------------------
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/NameRules.h"
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
 #include "creator/app/CreatorApplication.h"
@@ -346,16 +347,14 @@ void TFmMain::copyOrRenamePresentation(bool rename) {
     const std::optional<QString> typed = dialogs_.inputBox(caption, prompt, entry);
     if (!typed) return;
     entry = *typed;
-    const std::string problem = presentationNameProblem(s(entry));
-    if (!problem.empty()) {
-      platform_.messages.showInfo(q(problem));
+    // The rules of a new name come before the existing-folder test, so that no
+    // name leads out of "Projects" or into the settings file's lines.
+    const NameCheck check = checkNewName(s(entry), "presentation", presentation_.projectsFolder());
+    if (!check.accepted()) {
+      platform_.messages.showInfo(q(check.message));
       continue;
     }
-    answer = trimBlanks(s(entry));
-    if (folderExistsIn(presentation_.projectsFolder(), answer)) {
-      platform_.messages.showInfo(q(std::string(kPresentationExists)));
-      continue;
-    }
+    answer = check.name;
     break;
   }
   platform::TFileOperation operation;

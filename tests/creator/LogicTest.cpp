@@ -191,22 +191,6 @@ TEST(RecentList, CurrentFirstThenTheShownNamesOnceEach) {
   EXPECT_EQ(entries[0].caption, "1 F");
 }
 
-TEST(Names, PresentationNameRules) {
-  const std::string characters =
-      "A presentation name cannot contain any of the following characters:\n"
-      "                  \\  /  :  *  ?  \"  <  >  |";
-  struct Case {
-    const char* entry;
-    std::string problem;
-  } cases[] = {
-      {"Harbour Town", ""},   {"  padded  ", ""},       {"", "The presentation name cannot be blank"},
-      {"   ", "The presentation name cannot be blank"}, {"../x", characters}, {"a/b", characters},
-      {"a\\b", characters},   {".", characters},        {"..", characters},  {"line\nend", characters},
-      {"tab\there", characters}, {"what?", characters}, {"R&D", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(presentationNameProblem(c.entry), c.problem) << c.entry;
-}
-
 TEST(Names, PlainFolderNames) {
   for (const char* good : {"News", "Sports Club", "a.b", "..x"}) EXPECT_TRUE(isPlainFolderName(good)) << good;
   for (const char* bad : {"", ".", "..", "../other", "a/b", "a\\b", "x\ry"}) EXPECT_FALSE(isPlainFolderName(bad)) << bad;
