@@ -9,7 +9,7 @@ namespace tavo::creator {
 namespace {
 
 const char* const kAdvice[11] = {
-    "The names of the companies, clubs or people whose content you show: one content provider each.",
+    "The names of the companies, clubs or people whose content you show.",
     "The pictures of your slideshows (JPEG files) and a caption for each.",
     "The pictures of your thumbnail pages and where each one should lead.",
     "Each provider's logo and sponsor box pictures, its colours and the ticker's texts and links.",
@@ -19,7 +19,7 @@ const char* const kAdvice[11] = {
     "The captions and links of each provider's player buttons.",
     "The search engines your viewers should be able to use.",
     "The streaming ad pictures and the times your presentation plays.",
-    "Where your viewers get it: an FTP site, a CD, a self-extracting program or a network folder."};
+    "Where your viewers get it: FTP site, CD, self-extracting program or network."};
 
 }  // namespace
 
