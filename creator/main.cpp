@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cstdlib>
 
+#include "common/StartupTrace.h"
 #include "creator/app/CreatorApplication.h"
 #include "creator/app/PublisherNotBuilt.h"
 #include "creator/app/QtCreatorDialogs.h"
@@ -21,7 +22,10 @@ std::string env(const char* name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tavo::trace::mark("main");
   tavo::creator::CreatorApplication app(argc, argv);
+  tavo::trace::setQuitHook([] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
+  tavo::trace::mark("qt ready");
   const QString title = "TavoCreator";
   QApplication::setApplicationName(title);
   QApplication::setApplicationVersion(TAVO_VERSION);
@@ -39,6 +43,7 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::creator::TFmMain bar(platform, dialogs, publisher, tavo::platform::fromPath(workArea), arguments);
   dialogs.setParentWindow(&bar);
+  tavo::trace::mark("bar built");
 
   // The shipped help pages and the player come from the program's data the
   // first time (and again when the program brings newer ones).
@@ -46,5 +51,6 @@ int main(int argc, char* argv[]) {
   tavo::creator::provisionFiles(programFolder + "share/FileSet", workArea + "FileSet");
 
   bar.show();
+  tavo::trace::mark("shown");
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include "common/NameRules.h"
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "common/StartupTrace.h"
 #include "creator/app/CreatorApplication.h"
 #include "creator/logic/BarGeometry.h"
 #include "creator/logic/ErrorReport.h"
@@ -194,6 +195,21 @@ void TFmMain::FormShow() {
     MChOpenProjectClick();
   }
   placeBar(isTopPosition(start.screenPosition));
+  trace::mark("presentation opened");
+  opened_ = true;
+  markReady();
+}
+
+void TFmMain::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  trace::mark("first paint");
+  markReady();
+}
+
+void TFmMain::markReady() {
+  if (painted_ && opened_) trace::mark("ready");
 }
 
 void TFmMain::placeBar(bool top) {

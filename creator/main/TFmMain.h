@@ -123,6 +123,7 @@ class TFmMain : public QWidget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void buildControls();
@@ -141,6 +142,10 @@ class TFmMain : public QWidget {
   bool debugMode_ = false;
   bool shownOnce_ = false;
   bool closed_ = false;
+  bool painted_ = false;
+  bool opened_ = false;
+  // Marks "ready" once the bar is painted and the last presentation is open.
+  void markReady();
   QMediaPlayer* helpSoundPlayer_ = nullptr;
   QAudioOutput* helpSoundOutput_ = nullptr;
   std::unique_ptr<TFmWizard> wizard_;
