@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::trace::mark("bar constructed");
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");
   bar.show();
