@@ -1,11 +1,11 @@
 #include "creator/app/QtCreatorDialogs.h"
 
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "common/widgets/TqxFileListBoxDialog.h"
 #include "platform/QtText.h"
 
 namespace tavo::creator {
@@ -29,16 +29,16 @@ std::optional<QString> QtCreatorDialogs::inputBox(const QString& caption, const 
 
 CreatorDialogs::Pick QtCreatorDialogs::pickFolder(const QString& caption, const QString& pathPattern,
                                                   const QString& prompt) {
-  // The pattern is a folder plus "*.*": every sub-folder is offered.
-  const std::string folder = folderOf(platform::toPath(pathPattern));
-  QStringList names;
-  for (const std::string& name : listVisibleSubfoldersSorted(folder)) names << platform::fromPath(name);
+  TqxFileListBoxDialog dialog(messages_, parent_);
+  dialog.Caption = caption;
+  dialog.Path = pathPattern;
+  dialog.Prompt = prompt;
+  dialog.ShowDirsOnly = true;
+  dialog.Sorted = true;
   Pick pick;
-  pick.offered = static_cast<int>(names.size());
-  if (names.isEmpty()) return pick;
-  bool ok = false;
-  const QString choice = QInputDialog::getItem(parent_, caption, prompt, names, 0, false, &ok);
-  if (ok && !choice.isEmpty()) pick.choice = choice;
+  const bool chosen = dialog.Execute();
+  pick.offered = dialog.NumFiles;
+  if (chosen && !dialog.Choice.isEmpty()) pick.choice = dialog.Choice;
   return pick;
 }
 

@@ -321,11 +321,14 @@ void TFmMain::MChOpenProjectClick() {
     return;
   }
   if (!pick.choice) return;
-  const std::string choice = s(*pick.choice);
-  if (choice != presentation_.presentationName) {
+  openPresentation(s(*pick.choice));
+}
+
+void TFmMain::openPresentation(const std::string& name) {
+  if (name != presentation_.presentationName) {
     if (!presentation_.presentationName.empty()) saveContentProviders();
     closeWizard();
-    setCurrentPresentation(choice);
+    setCurrentPresentation(name);
     loadContentProviders();
     refreshRecentList();
   }
@@ -339,14 +342,7 @@ void TFmMain::MChRecentClick(int index) {
     platform_.messages.showInfo("The presentation " + q(name) + " no longer exists");
     return;
   }
-  if (name != presentation_.presentationName) {
-    if (!presentation_.presentationName.empty()) saveContentProviders();
-    closeWizard();
-    setCurrentPresentation(name);
-    loadContentProviders();
-    refreshRecentList();
-  }
-  MChWizardClick(1);
+  openPresentation(name);
 }
 
 void TFmMain::MChSaveProjectAsClick() { copyOrRenamePresentation(false); }

@@ -133,6 +133,9 @@ class TFmMain : public QWidget {
   void copyOrRenamePresentation(bool rename);
   // Closes the wizard through its Close button when it is open.
   void closeWizard();
+  // Makes a chosen presentation current (saving the old one's providers) and
+  // opens the wizard at step 1.
+  void openPresentation(const std::string& name);
 
   platform::Platform& platform_;
   CreatorDialogs& dialogs_;

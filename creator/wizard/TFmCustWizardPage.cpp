@@ -2,11 +2,11 @@
 
 #include <QFileDialog>
 #include <QMediaPlayer>
-#include <QTableWidget>
 #include <QUrl>
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "common/widgets/TQxGrid.h"
 #include "creator/logic/WizardSteps.h"
 #include "creator/main/TFmMain.h"
 #include "creator/wizard/TFmMoreInfo.h"
@@ -140,12 +140,16 @@ void TFmCustWizardPage::BtnPriorProviderClick() {
   CBxProvidersChange();
 }
 
-void TFmCustWizardPage::numberRows(QTableWidget& grid, int column) {
-  for (int r = 1; r < grid.rowCount(); ++r) {
-    QTableWidgetItem* item = grid.item(r, column);
-    if (!item) grid.setItem(r, column, item = new QTableWidgetItem);
-    item->setText(q(rowNumberText(r)));
-  }
+void TFmCustWizardPage::numberRows(TQxGrid& grid, int column) {
+  for (int r = 1; r < grid.RowCount(); ++r) grid.setCell(column, r, q(rowNumberText(r)));
+}
+
+void TFmCustWizardPage::moveItemUp() {
+  if (TQxGrid* grid = reportGrid()) grid->moveRowUp();
+}
+
+void TFmCustWizardPage::moveItemDown() {
+  if (TQxGrid* grid = reportGrid()) grid->moveRowDown();
 }
 
 bool TFmCustWizardPage::copyHtmlFolder(const std::string& source, const std::string& folder) {
@@ -168,7 +172,7 @@ void TFmCustWizardPage::rememberFolder(const std::string& file) {
   initialDir = rememberedFolder(file, programFolder, initialDir);
 }
 
-void TFmCustWizardPage::importFolderImages(QTableWidget& grid, int column, const std::string& folder,
+void TFmCustWizardPage::importFolderImages(TQxGrid& grid, int column, const std::string& folder,
                                            const QString& words) {
   const QString chosen = main_.platformServices().folderBrowser.browseForFolder("Select a folder containing " + words);
   if (chosen.isEmpty()) return;
@@ -176,20 +180,17 @@ void TFmCustWizardPage::importFolderImages(QTableWidget& grid, int column, const
   int n = 0;
   for (const std::string& name : jpegFilesIn(from)) {
     ++n;
-    if (grid.rowCount() <= n) grid.setRowCount(n + 1);
-    QTableWidgetItem* item = grid.item(n, column);
-    if (!item) grid.setItem(n, column, item = new QTableWidgetItem);
-    item->setText(platform::fromPath(name));
+    if (grid.RowCount() <= n) grid.setRowCount(n + 1);
+    grid.setCell(column, n, platform::fromPath(name));
     importFile(from + name, folder);
   }
   grid.setFocus();
 }
 
-void TFmCustWizardPage::nextCell(QTableWidget& grid) {
-  const CellMove move = creator::nextCell(grid.currentColumn(), grid.currentRow(), grid.columnCount(),
-                                          grid.rowCount(), kFixedColumns);
-  if (move.addRow) grid.setRowCount(grid.rowCount() + 1);
-  grid.setCurrentCell(move.row, move.column);
+void TFmCustWizardPage::nextCell(TQxGrid& grid) {
+  const CellMove move = creator::nextCell(grid.Col(), grid.Row(), grid.ColCount(), grid.RowCount(), grid.FixedCols());
+  if (move.addRow) grid.setRowCount(grid.RowCount() + 1);
+  grid.setCurrentCell(move.column, move.row);
 }
 
 std::string TFmCustWizardPage::chooseLinkTarget(int kind) {

@@ -13,7 +13,9 @@
 #include "creator/logic/PageRules.h"
 #include "creator/wizard/TFmEmbedded.h"
 
-class QTableWidget;
+namespace tavo {
+class TQxGrid;
+}
 
 namespace tavo::creator {
 
@@ -30,7 +32,10 @@ class TFmCustWizardPage : public TFmEmbedded {
   void closePage() override;
 
   // The grid that Print reports; pages without one return nullptr.
-  virtual QTableWidget* reportGrid() { return nullptr; }
+  virtual TQxGrid* reportGrid() { return nullptr; }
+  // Item Up / Item Down move the current row of that grid.
+  void moveItemUp() override;
+  void moveItemDown() override;
 
   // ---- fields ----------------------------------------------------------------------------
   std::string programFolder;
@@ -49,14 +54,14 @@ class TFmCustWizardPage : public TFmEmbedded {
 
   // ---- services -------------------------------------------------------------------------------
   // Writes the row numbers into `column` of rows 1 to the last.
-  static void numberRows(QTableWidget& grid, int column);
+  static void numberRows(TQxGrid& grid, int column);
   bool importFile(const std::string& source, const std::string& folder);
   bool copyHtmlFolder(const std::string& source, const std::string& folder);
   void rememberFolder(const std::string& file);
-  void importFolderImages(QTableWidget& grid, int column, const std::string& folder, const QString& words);
+  void importFolderImages(TQxGrid& grid, int column, const std::string& folder, const QString& words);
   // The Enter key: next column, or the first editable column of the next row
   // (a new row at the end when on the last one).
-  static void nextCell(QTableWidget& grid);
+  static void nextCell(TQxGrid& grid);
   std::string chooseLinkTarget(int kind);
   void selectExtension(QLabel& label, QWidget& typePanel);
   void selectFileType(QLabel& label, QWidget& typePanel, QWidget& extensionPanel);
@@ -67,9 +72,6 @@ class TFmCustWizardPage : public TFmEmbedded {
   DialogChoice OpenDialog;
   // Shows the open dialog; the chosen file, or empty.
   QString executeOpenDialog();
-
-  // Grid columns before the first editable one (the row numbers).
-  static constexpr int kFixedColumns = 1;
 
   // ---- controls ----------------------------------------------------------------------------
   QLabel* LbTitle;

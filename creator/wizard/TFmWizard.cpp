@@ -192,10 +192,12 @@ void TFmWizard::closeEvent(QCloseEvent* event) {
 }
 
 void TFmWizard::BtnItemUpClick() {
+  if (!stepInfo(printTag_).itemMoves) return;
   if (TFmEmbedded* page = currentPage()) page->moveItemUp();
 }
 
 void TFmWizard::BtnItemDownClick() {
+  if (!stepInfo(printTag_).itemMoves) return;
   if (TFmEmbedded* page = currentPage()) page->moveItemDown();
 }
 
@@ -203,7 +205,7 @@ void TFmWizard::BtnPrintClick() {
   if (!stepPrints(printTag_)) return;
   auto* page = dynamic_cast<TFmCustWizardPage*>(currentPage());
   if (!page) return;
-  QTableWidget* grid = page->reportGrid();
+  TQxGrid* grid = page->reportGrid();
   if (!grid) return;  // the step's page has no grid yet
   // The report's title is the caption without "Print ".
   printGridReport(main_, *grid, BtnPrint->text().mid(6), this);

@@ -1,9 +1,9 @@
 // The page base's services on real folders.
 #include <QLabel>
-#include <QTableWidget>
 #include <filesystem>
 #include <set>
 
+#include "common/widgets/TQxGrid.h"
 #include "creator/wizard/TFmCustWizardPage.h"
 #include "tests/creator/CreatorFixture.h"
 
@@ -62,12 +62,21 @@ TEST_F(PageBaseTest, ASingleProviderDisablesBothButtons) {
   EXPECT_FALSE(page->BtnNextProvider->isEnabled());
 }
 
+// A grid with a title row and a number column, as the step editors use.
+std::unique_ptr<TQxGrid> makeGrid(int rows, int cols) {
+  auto grid = std::make_unique<TQxGrid>();
+  grid->setColCount(cols);
+  grid->setRowCount(rows);
+  return grid;
+}
+
 TEST_F(PageBaseTest, RowNumbers) {
-  QTableWidget grid(12, 2);
-  TFmCustWizardPage::numberRows(grid, 0);
-  EXPECT_EQ(grid.item(0, 0), nullptr);  // the title row keeps its text
-  EXPECT_EQ(grid.item(9, 0)->text(), "    9");
-  EXPECT_EQ(grid.item(10, 0)->text(), "  10");
+  auto grid = makeGrid(12, 2);
+  grid->setCell(0, 0, "#");
+  TFmCustWizardPage::numberRows(*grid, 0);
+  EXPECT_EQ(grid->cell(0, 0), "#");  // the title row keeps its text
+  EXPECT_EQ(grid->cell(0, 9), "    9");
+  EXPECT_EQ(grid->cell(0, 10), "  10");
 }
 
 TEST_F(PageBaseTest, ImportAsksBeforeOverwritingWhenTheSettingSaysSo) {
@@ -116,25 +125,26 @@ TEST_F(PageBaseTest, TenJpegsFillTenRowsOfAnEightRowGrid) {
   t.write("pictures/notes.txt", "x");
   t.mkdir("pictures/folder.jpg");
   const std::string target = t.mkdir("target");
-  QTableWidget grid(8, 2);
+  auto grid = makeGrid(9, 2);  // eight rows below the title row
   platform.folderBrowser.answers = {QString::fromStdString(t / "pictures/")};
-  page->importFolderImages(grid, 1, target, "pictures");
+  page->importFolderImages(*grid, 1, target, "pictures");
   EXPECT_EQ(platform.folderBrowser.prompts, QStringList{"Select a folder containing pictures"});
-  EXPECT_EQ(grid.rowCount(), 11);
+  EXPECT_EQ(grid->RowCount(), 11);
   std::set<std::string> names;
   for (int row = 1; row <= 10; ++row) {
-    ASSERT_NE(grid.item(row, 1), nullptr) << row;
-    names.insert(grid.item(row, 1)->text().toStdString());
-    EXPECT_TRUE(fs::exists(target + grid.item(row, 1)->text().toStdString()));
+    const std::string name = grid->cell(1, row).toStdString();
+    ASSERT_FALSE(name.empty()) << row;
+    names.insert(name);
+    EXPECT_TRUE(fs::exists(target + name));
   }
   EXPECT_EQ(names.size(), 10u);
   EXPECT_FALSE(names.count("notes.txt"));
 }
 
 TEST_F(PageBaseTest, ACancelledFolderBrowseImportsNothing) {
-  QTableWidget grid(8, 2);
-  page->importFolderImages(grid, 1, t.mkdir("target"), "pictures");
-  EXPECT_EQ(grid.rowCount(), 8);
+  auto grid = makeGrid(9, 2);
+  page->importFolderImages(*grid, 1, t.mkdir("target"), "pictures");
+  EXPECT_EQ(grid->RowCount(), 9);
 }
 
 TEST_F(PageBaseTest, ChoosingFromTheLibraryKeepsTheRememberedFolder) {
@@ -145,18 +155,18 @@ TEST_F(PageBaseTest, ChoosingFromTheLibraryKeepsTheRememberedFolder) {
 }
 
 TEST_F(PageBaseTest, EnterAddsARowAtTheEnd) {
-  QTableWidget grid(3, 3);
-  grid.setCurrentCell(1, 1);
-  TFmCustWizardPage::nextCell(grid);
-  EXPECT_EQ(grid.currentColumn(), 2);
-  TFmCustWizardPage::nextCell(grid);
-  EXPECT_EQ(grid.currentRow(), 2);
-  EXPECT_EQ(grid.currentColumn(), 1);
-  grid.setCurrentCell(2, 2);
-  TFmCustWizardPage::nextCell(grid);
-  EXPECT_EQ(grid.rowCount(), 4);
-  EXPECT_EQ(grid.currentRow(), 2);
-  EXPECT_EQ(grid.currentColumn(), 1);
+  auto grid = makeGrid(3, 3);
+  grid->setCurrentCell(1, 1);
+  TFmCustWizardPage::nextCell(*grid);
+  EXPECT_EQ(grid->Col(), 2);
+  TFmCustWizardPage::nextCell(*grid);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(grid->Col(), 1);
+  grid->setCurrentCell(2, 2);
+  TFmCustWizardPage::nextCell(*grid);
+  EXPECT_EQ(grid->RowCount(), 4);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(grid->Col(), 1);
 }
 
 TEST_F(PageBaseTest, LinkTargetsComeFromThePickList) {
