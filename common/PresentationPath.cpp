@@ -58,6 +58,42 @@ std::string resolveName(const std::string& folder, std::string_view storedName) 
   return result;
 }
 
+namespace {
+
+bool isAbsoluteStoredName(std::string_view name) {
+  if (name.empty()) return false;
+  if (name.front() == '/' || name.front() == '\\') return true;
+  return name.size() >= 2 && name[1] == ':' &&
+         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+}
+
+// `path` itself or an entry below it, compared part by part after both were
+// made canonical (symbolic links followed as far as they exist).
+bool staysBelow(const fs::path& path, const fs::path& root) {
+  std::error_code ec;
+  const fs::path p = fs::weakly_canonical(path, ec);
+  if (ec) return false;
+  const fs::path r = fs::weakly_canonical(root, ec);
+  if (ec) return false;
+  auto pi = p.begin();
+  for (auto ri = r.begin(); ri != r.end(); ++ri, ++pi) {
+    if (ri->empty()) continue;  // the empty last part of a root with a trailing separator
+    if (pi == p.end() || *pi != *ri) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> resolveInside(const std::string& root, const std::string& folder,
+                                         std::string_view storedName) {
+  if (root.empty() || isAbsoluteStoredName(storedName)) return std::nullopt;
+  if (!staysBelow(folder.empty() ? fs::path(".") : fs::path(folder), root)) return std::nullopt;
+  std::string resolved = resolveName(folder, storedName);
+  if (!staysBelow(resolved, root)) return std::nullopt;
+  return resolved;
+}
+
 bool isFile(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);

@@ -4,6 +4,7 @@
 // as separator because presentations are also written on Windows. Every lookup
 // of such a name goes through these functions.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,14 @@ namespace tavo {
 // written, so the result then names a missing entry. Stored names are file
 // text (see TextEncoding.h) and are converted to the file system's UTF-8.
 std::string resolveName(const std::string& folder, std::string_view storedName);
+
+// resolveName for a name read from a presentation file, kept inside `root` (the
+// presentation folder, which holds `folder`). Gives nullopt, as for a missing
+// entry, when the name is absolute ("/etc/x", "\\server\x", "C:\x") or when its
+// ".." parts or a symbolic link on the way lead out of `root`. Names that step
+// into a sibling folder ("..\Other Channel\menu.pdf") stay valid.
+std::optional<std::string> resolveInside(const std::string& root, const std::string& folder,
+                                         std::string_view storedName);
 
 // True when `storedName` names an existing file (not a folder) inside `folder`.
 bool fileExistsIn(const std::string& folder, std::string_view storedName);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/PresentationPath.h"
 #include "tests/support/TempFolder.h"
 
@@ -46,6 +48,55 @@ TEST(PresentationPath, PrefersTheExactNameWhenTwoDifferOnlyInCase) {
   t.write("a/README.txt", "upper");
   EXPECT_EQ(resolveName(t / "a/", "README.txt"), t / "a/README.txt");
   EXPECT_EQ(resolveName(t / "a/", "readme.txt"), t / "a/readme.txt");
+}
+
+// Names from a presentation file stay inside the presentation: a table of
+// stored names read in the channel "Town News" of the presentation root.
+TEST(PresentationPath, ResolveInsideKeepsNamesInThePresentation) {
+  test::TempFolder t;
+  t.write("Show/Town News/Menu.pdf", "x");
+  t.write("Show/Other Channel/menu.pdf", "x");
+  t.write("secret.txt", "x");
+  const std::string root = t / "Show/";
+  const std::string provider = t / "Show/Town News/";
+  struct Case {
+    const char* stored;
+    bool inside;
+  } cases[] = {
+      {"menu.PDF", true},
+      {"..\\Other Channel\\MENU.pdf", true},     // a sibling channel
+      {"../Other Channel/missing.pdf", true},    // missing, but inside: the caller says "missing"
+      {"Sub\\..\\Menu.pdf", true},
+      {"..\\..\\secret.txt", false},
+      {"../../../../../../etc/passwd", false},
+      {"..\\..\\Show\\Town News\\Menu.pdf", true},  // out and back in
+      {"/etc/passwd", false},
+      {"\\\\server\\share\\x.exe", false},
+      {"C:\\Windows\\notepad.exe", false},
+      {"c:x.txt", false},
+  };
+  for (const Case& c : cases) {
+    const auto r = resolveInside(root, provider, c.stored);
+    EXPECT_EQ(r.has_value(), c.inside) << c.stored;
+    if (r && std::string(c.stored) == "menu.PDF") {
+      EXPECT_EQ(*r, provider + "Menu.pdf");
+    }
+  }
+  // The channel folder itself must lie in the root.
+  EXPECT_FALSE(resolveInside(t / "Show/Other Channel/", provider, "Menu.pdf"));
+  EXPECT_FALSE(resolveInside("", provider, "Menu.pdf"));
+}
+
+TEST(PresentationPath, ResolveInsideRefusesSymbolicLinksThatLeave) {
+  test::TempFolder t;
+  t.write("outside/passwd", "x");
+  t.write("Show/Town News/Ticker.txt", "x");
+  const std::string root = t / "Show/";
+  const std::string provider = t / "Show/Town News/";
+  std::filesystem::create_directory_symlink(t / "outside", provider + "link");
+  std::filesystem::create_symlink(provider + "Ticker.txt", provider + "inner.txt");
+  EXPECT_FALSE(resolveInside(root, provider, "link/passwd"));
+  EXPECT_TRUE(resolveInside(root, provider, "inner.txt"));
 }
 
 }  // namespace
