@@ -4,27 +4,17 @@
 // typing cost; it must not grow with the rows).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
 #include <QScrollBar>
-#include <cstdlib>
 #include <string>
 
 #include "bench/format_fixture.h"
+#include "bench/qt_fixture.h"
 #include "common/FileText.h"
 #include "common/widgets/TQxGrid.h"
 #include "platform/QtText.h"
 
 namespace {
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "bench_grid_load";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication app(argc, argv);
-  return app;
-}
 
 QString tickerFile(int lines) {
   const std::string path = tavo::bench::benchFolder() + "ticker-" + std::to_string(lines) + ".txt";
@@ -38,7 +28,7 @@ QString tickerFile(int lines) {
 
 struct ShownGrid {
   ShownGrid() {
-    application();
+    tavo::bench::qtApplication();
     grid.setFixedCols(0);
     grid.setColCount(2);
     grid.setColWidth(0, 400);
@@ -79,10 +69,4 @@ BENCHMARK(BM_PaintAtTheEnd)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  application();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TAVO_QT_BENCHMARK_MAIN()

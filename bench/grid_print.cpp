@@ -1,28 +1,18 @@
 // Printing a 1,000-row, 4-column grid report to a PDF file.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrinter>
-#include <cstdlib>
 
 #include "bench/format_fixture.h"
+#include "bench/qt_fixture.h"
 #include "common/widgets/TPrintGrid.h"
 #include "common/widgets/TQxGrid.h"
 #include "platform/QtText.h"
 
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "bench_grid_print";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication app(argc, argv);
-  return app;
-}
-
 void BM_PrintGrid1000x4ToPdf(benchmark::State& state) {
-  application();
+  tavo::bench::qtApplication();
   tavo::TQxGrid grid;
   grid.setColCount(5);
   grid.setTitles({"", "Picture", "Caption", "Link", "Time"});
@@ -49,10 +39,4 @@ BENCHMARK(BM_PrintGrid1000x4ToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  application();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TAVO_QT_BENCHMARK_MAIN()

@@ -20,8 +20,8 @@ constexpr int kPanelHeight = 41;
 constexpr int kMargin = 10;
 constexpr int kItemHeight = 16;
 
-// Draws an entry as its columns: the picture of the image column, then each
-// other field, one column advancing 4 pixels per character of its width + 30.
+// Draws an entry as its columns: the picture named by the image column at the
+// left, then each other field, one column advancing 4 pixels per character of its width + 30.
 class ColumnsDelegate : public QStyledItemDelegate {
  public:
   ColumnsDelegate(TFmListBox* box) : QStyledItemDelegate(box), box_(box) {}
@@ -36,17 +36,18 @@ class ColumnsDelegate : public QStyledItemDelegate {
     const QStringList fields = index.data().toString().split(*box_->delimiter());
     const std::vector<int>& widths = box_->columnWidths();
     int x = option.rect.left() + 2;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-      if (int(i) + 1 == box_->imageColumn()) {
-        bool ok = false;
-        const int image = fields[i].toInt(&ok);
-        if (ok && image >= 0 && image < box_->images().size()) {
-          const QPixmap& pm = box_->images()[image];
-          p->drawPixmap(x, option.rect.top() + (option.rect.height() - pm.height()) / 2, pm);
-          x += pm.width() + 2;
-        }
-        continue;
+    const int imageField = box_->imageColumn() - 1;
+    if (imageField >= 0 && imageField < fields.size()) {
+      bool ok = false;
+      const int image = fields[imageField].toInt(&ok);
+      if (ok && image >= 0 && image < box_->images().size()) {
+        const QPixmap& pm = box_->images()[image];
+        p->drawPixmap(x, option.rect.top() + (option.rect.height() - pm.height()) / 2, pm);
+        x += pm.width() + 2;
       }
+    }
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+      if (i == imageField) continue;
       const int chars = std::size_t(i) < widths.size() ? widths[std::size_t(i)] : int(fields[i].size());
       const int w = 4 * chars + 30;
       p->drawText(QRect(x, option.rect.top(), w, option.rect.height()), Qt::AlignLeft | Qt::AlignVCenter,

@@ -11,57 +11,63 @@
 
 namespace tavo {
 
-int preparePickList(TFmListBox& box, const QString& choice, bool curValueInList, bool showCurValue) {
+namespace {
+
+// What both pick-list components do around their entries: the current-value
+// line, prompt and caption, then the current value left out or selected, and
+// the dialog. Returns whether an entry was chosen; `offered` gets the number
+// of entries (none: nothing is shown).
+struct PickListRun {
+  QString caption, prompt, curValueLabel;
+  bool showCurValue = false;
+  bool curValueInList = false;
+};
+
+void setUp(TFmListBox& box, const PickListRun& run, const QString& choice) {
+  if (run.showCurValue)
+    box.showCurrentValue(run.curValueLabel, choice);
+  else
+    box.hideCurrentValue();
+  box.LbPrompt->setText(run.prompt);
+  box.setWindowTitle(run.caption);
+}
+
+bool runPickList(TFmListBox& box, const PickListRun& run, const QString& choice, int& offered) {
   QListWidget* list = box.LBxValues;
   // Names match without regard to case, as names in presentations do.
   int at = -1;
   for (int i = 0; i < list->count() && at < 0; ++i)
     if (list->item(i)->text().compare(choice, Qt::CaseInsensitive) == 0) at = i;
   if (at >= 0) {
-    if (!curValueInList)
+    if (!run.curValueInList)
       delete list->takeItem(at);
-    else if (showCurValue)
+    else if (run.showCurValue)
       list->setCurrentRow(at);
   }
-  return list->count();
+  offered = list->count();
+  return offered > 0 && box.exec() == QDialog::Accepted;
 }
+
+}  // namespace
 
 bool TqxFileListBoxDialog::Execute() {
   TFmListBox box(messages_, parent_);
-  if (ShowCurValue)
-    box.showCurrentValue(CurValueLabel, Choice);
-  else
-    box.hideCurrentValue();
-  box.LbPrompt->setText(Prompt);
-  box.setWindowTitle(Caption);
-
+  const PickListRun run{Caption, Prompt, CurValueLabel, ShowCurValue, CurValueInList};
+  setUp(box, run, Choice);
   // Directory listing order is already without regard to case, so Sorted changes nothing.
   QStringList names;
   for (const std::string& n : pickListEntries(platform::toPath(Path), {ShowDirsOnly, ShowFileExt}))
     names << platform::fromPath(n);
   box.setItems(names);
-
-  NumFiles = preparePickList(box, Choice, CurValueInList, ShowCurValue);
-  if (NumFiles == 0) {
-    Choice.clear();
-    return false;
-  }
-  if (box.exec() == QDialog::Accepted) {
-    Choice = box.selectedValue();
-    return true;
-  }
-  Choice.clear();
-  return false;
+  const bool chosen = runPickList(box, run, Choice, NumFiles);
+  Choice = chosen ? box.selectedValue() : QString();
+  return chosen;
 }
 
 bool TqxListBoxDialog::Execute() {
   TFmListBox box(messages_, parent_);
-  if (ShowCurValue)
-    box.showCurrentValue(CurValueLabel, Choice);
-  else
-    box.hideCurrentValue();
-  box.LbPrompt->setText(Prompt);
-  box.setWindowTitle(Caption);
+  const PickListRun run{Caption, Prompt, CurValueLabel, ShowCurValue, CurValueInList};
+  setUp(box, run, Choice);
   box.MinWidth = MinWidth;
   box.MaxWidth = MaxWidth;
   box.setDelimiter(Delimiter);
@@ -76,19 +82,11 @@ bool TqxListBoxDialog::Execute() {
     for (const std::string& s : names) items << QString::fromStdString(s);
   }
   box.setItems(items);
-  if (preparePickList(box, Choice, CurValueInList, ShowCurValue) == 0) {
-    Choice.clear();
-    Choices.clear();
-    return false;
-  }
-  if (box.exec() == QDialog::Accepted) {
-    Choices = box.selectedValues();
-    Choice = Choices.value(0);
-    return true;
-  }
-  Choice.clear();
-  Choices.clear();
-  return false;
+  int offered = 0;
+  const bool chosen = runPickList(box, run, Choice, offered);
+  Choices = chosen ? box.selectedValues() : QStringList();
+  Choice = Choices.value(0);
+  return chosen;
 }
 
 }  // namespace tavo

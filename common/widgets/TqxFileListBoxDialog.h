@@ -19,8 +19,6 @@ class QWidget;
 
 namespace tavo {
 
-class TFmListBox;
-
 class TqxFileListBoxDialog {
  public:
   TqxFileListBoxDialog(platform::Messages& messages, QWidget* parent = nullptr)
@@ -44,9 +42,5 @@ class TqxFileListBoxDialog {
   platform::Messages& messages_;
   QWidget* parent_;
 };
-
-// Shared by both pick-list components: removes or selects the current value,
-// and runs the dialog. Returns the number of entries offered.
-int preparePickList(TFmListBox& box, const QString& choice, bool curValueInList, bool showCurValue);
 
 }  // namespace tavo

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -95,6 +96,40 @@ TEST(TFmListBox, HiddenCurrentValueMovesThePromptAndListUp) {
   EXPECT_EQ(box.LBxValues->x(), 10);
   EXPECT_EQ(box.LBxValues->geometry().right() + 1, box.width() - 10);
   EXPECT_EQ(box.LBxValues->geometry().bottom() + 1, box.PnButtons()->y());
+}
+
+// Entries split into columns with a picture from the image column: its red
+// parts are transparent, its other parts are drawn at the left of the entry.
+TEST(TFmListBox, ColumnsWithPicturesDrawRedTransparent) {
+  TestMessages messages("TavoCreator");
+  TFmListBox box(messages);
+  QPixmap picture(12, 12);
+  picture.fill(Qt::red);
+  {
+    QPainter p(&picture);
+    p.fillRect(0, 0, 6, 12, Qt::blue);
+  }
+  box.setDelimiter(QChar('|'));
+  box.setImageList({picture}, 2);
+  box.setItems({"Beach|0|Sunset pictures", "Boats|7|no picture for 7"});
+  box.show();
+  const QRect first = box.LBxValues->visualItemRect(box.LBxValues->item(0));
+  EXPECT_EQ(first.height(), 16);
+  const QImage image = box.LBxValues->viewport()->grab().toImage();
+  int blue = 0, red = 0;
+  for (int y = first.top(); y <= first.bottom(); ++y)
+    for (int x = 0; x < 20; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      blue += c == QColor(Qt::blue);
+      red += c == QColor(Qt::red);
+    }
+  EXPECT_EQ(blue, 6 * 12);
+  EXPECT_EQ(red, 0);
+  const QRect second = box.LBxValues->visualItemRect(box.LBxValues->item(1));
+  int blueInSecond = 0;
+  for (int y = second.top(); y <= second.bottom(); ++y)
+    for (int x = 0; x < 20; ++x) blueInSecond += image.pixelColor(x, y) == QColor(Qt::blue);
+  EXPECT_EQ(blueInSecond, 0);  // an index with no picture draws none
 }
 
 class FileListTest : public ::testing::Test {

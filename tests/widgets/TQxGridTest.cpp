@@ -338,6 +338,43 @@ TEST(TQxGridControls, NavigationKeysInTheComboMoveTheGrid) {
   EXPECT_EQ(f.grid->Col(), 3);
 }
 
+TEST(TQxGridControls, TypingInTheClosedComboDropsItsListAndKeysThenStayInIt) {
+  ControlsForm f;
+  f.grid->setCurrentCell(2, 2);
+  ASSERT_FALSE(f.combo->view()->isVisible());
+  QTest::keyClick(f.combo, Qt::Key_T);
+  EXPECT_TRUE(f.combo->view()->isVisible());
+  // With the list open, Down moves in the list, not in the grid.
+  QTest::keyClick(f.combo->view(), Qt::Key_Down);
+  EXPECT_EQ(f.grid->Row(), 2);
+  f.combo->hidePopup();
+}
+
+// The number column as drawn: the first dark pixel of each number sits at its
+// offset (a glyph may start a pixel or two inside its advance).
+TEST(TQxGrid, RowNumbersAreDrawnAtTheirOffsets) {
+  GridForm f;
+  f.grid->LeftColNumber(true);
+  f.fill(130);
+  f.form.show();
+  for (const auto& [row, offset] : {std::pair{7, 12}, {42, 7}, {123, 2}}) {
+    f.grid->setTopRow(row);
+    QHeaderView* header = f.grid->verticalHeader();
+    const int section = row - 1;
+    const QImage image = header->grab().toImage();
+    const int top = header->sectionViewportPosition(section), height = header->sectionSize(section);
+    int firstDark = -1;
+    for (int x = 0; x < image.width() && firstDark < 0; ++x)
+      for (int y = top + 1; y < top + height - 1; ++y)
+        if (qGray(image.pixel(x, y)) < 100) {
+          firstDark = x;
+          break;
+        }
+    EXPECT_GE(firstDark, offset) << row;
+    EXPECT_LE(firstDark, offset + 2) << row;
+  }
+}
+
 TEST(TQxGridControls, DatePickerAndButton) {
   ControlsForm f;
   f.picker->setDate(QDate(2020, 1, 2));
