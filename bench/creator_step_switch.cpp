@@ -4,12 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "bench/qt_fixture.h"
 #include "creator/main/CreatorDialogs.h"
 #include "creator/main/Publisher.h"
 #include "creator/main/TFmMain.h"
@@ -58,13 +57,4 @@ BENCHMARK(BM_WizardStepSwitch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QTemporaryDir settings;
-  ::setenv("TAVO_SETTINGS_DIR", settings.path().toLocal8Bit().constData(), 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TAVO_QT_BENCHMARK_MAIN()
