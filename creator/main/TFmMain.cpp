@@ -369,6 +369,9 @@ void TFmMain::copyOrRenamePresentation(bool rename) {
     answer = check.name;
     break;
   }
+  // The open page saves into the folder it was shown for, so it closes before
+  // that folder is copied or moved.
+  closeWizard();
   platform::TFileOperation operation;
   operation.ShowProgress = false;
   operation.RenameOnCollision = false;

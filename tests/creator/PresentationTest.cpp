@@ -225,11 +225,16 @@ TEST_F(PresentationTest, SaveAsOntoAnExistingNameIsRefusedUntilAnotherNameIsGive
   EXPECT_EQ(main->MChRecent[0]->text(), "1 Copy");
 }
 
-TEST_F(PresentationTest, RenameMovesTheFolder) {
-  presentation("Show");
+TEST_F(PresentationTest, RenameMovesTheFolderAfterTheOpenPageSaved) {
+  const std::string p = presentation("Show", "[Subscribers]\r\nSubscriber1=News\r\n");
+  fs::create_directories(p + "News");
   startOn("Show");
+  main->MChWizardClick(5);
+  ASSERT_NE(main->wizard().currentPage(), nullptr);
   dialogs.inputAnswers = {QString("Renamed")};
   main->MChRenameProjectClick();
+  EXPECT_FALSE(main->wizard().isVisible());
+  EXPECT_EQ(main->wizard().currentPage(), nullptr);
   EXPECT_EQ(dialogs.inputs[0].caption, "Rename Presentation");
   EXPECT_EQ(dialogs.inputs[0].second, "Rename Show to");
   EXPECT_FALSE(fs::exists(area + "Projects/Show"));

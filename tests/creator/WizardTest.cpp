@@ -4,6 +4,7 @@
 
 #include "creator/wizard/TFmCustWizardPage.h"
 #include "creator/wizard/TFmMoreInfo.h"
+#include "creator/wizard/TFmSamples.h"
 #include "creator/wizard/TFmStep0.h"
 #include "format/ProfileFile.h"
 #include "tests/creator/CreatorFixture.h"
@@ -152,6 +153,7 @@ TEST_F(WizardTest, MoreInfoShowsTheStepsPageAndWalksTheList) {
   for (const char* page : {"Step1.htm", "Step2.htm", "Cast.htm"})
     t.write(std::string("area/Help/") + page, std::string("<html><body><p>") + page + "</p></body></html>");
   TFmMoreInfo info(*main, 1, &w);
+  EXPECT_EQ(info.pos(), QPoint(w.geometry().left(), w.geometry().top() + 59));
   EXPECT_EQ(info.windowTitle(), "More Info - Step 1 Content Providers");
   EXPECT_EQ(info.LBxSteps->currentRow(), 0);
   EXPECT_EQ(info.shownFile(), "Step1.htm");
@@ -174,6 +176,14 @@ TEST_F(WizardTest, MoreInfoShowsTheStepsPageAndWalksTheList) {
   EXPECT_TRUE(info.BtnNextArrow->isEnabled());
   info.BtnCompleteInstructionsClick();
   EXPECT_EQ(platform.shell.opened, QStringList{QString::fromStdString(area + "Help/TavoUserGuide.htm")});
+}
+
+TEST_F(WizardTest, SamplesShowTheirTopicsPage) {
+  for (int topic : {1, 5, 8, 11}) {
+    TFmSamples samples(topic);
+    EXPECT_EQ(samples.PgSamples->currentIndex(), topic - 1);
+    EXPECT_NE(sampleText(topic), sampleText(2)) << topic;  // a page of its own, not the empty one
+  }
 }
 
 TEST_F(WizardTest, WhatYouNeedOpensTopicsOneToTenAndPublishing) {
