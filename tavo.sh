@@ -43,5 +43,7 @@ case "$what" in
       [ -x "$b" ] && "$b"
     done
     bench/startup-budget.sh build/default
+    bench/creator-start.sh build/default
+    bench/creator-save-as.sh build/default
     ;;
 esac
