@@ -1,7 +1,8 @@
 // A window with the creator's kind of grid, to look at by hand or in a
 // screenshot: row numbers, a title row, a combo column (opened on start with
 // --open-combo), a date column and a button column. Quits after --quit-after
-// milliseconds when given. With --print <file.pdf> it prints the grid as a
+// milliseconds when given; --edit opens a cell's editor, --print-dialog the
+// print dialog. With --print <file.pdf> it prints the grid as a
 // report to that file instead and ends.
 #include <QApplication>
 #include <QComboBox>
@@ -59,6 +60,16 @@ int main(int argc, char** argv) {
   form.show();
   grid->setCurrentCell(2, 104);  // far below the view: the grid scrolls it in first
 
+  if (args.contains("--edit"))
+    QTimer::singleShot(300, grid, [grid] {
+      grid->setCurrentCell(1, 103);
+      grid->edit(grid->currentIndex());
+    });
+  if (args.contains("--print-dialog"))
+    QTimer::singleShot(300, &form, [&form] {
+      QPrinter printer;
+      tavo::TPrintGrid::choosePrinter(printer, &form);
+    });
   if (args.contains("--open-combo")) QTimer::singleShot(300, combo, [combo] { combo->showPopup(); });
   const qsizetype q = args.indexOf("--quit-after");
   if (q >= 0 && q + 1 < args.size()) QTimer::singleShot(args[q + 1].toInt(), &app, &QApplication::quit);
