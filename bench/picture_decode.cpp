@@ -3,6 +3,7 @@
 // - ThumbScreen: one screen of six thumbnails decoded at their shown size (the
 //   JPEG decoder scales while decoding) against decoding them full size and
 //   scaling afterwards;
+// - and the viewer's own screen, decoded by its two decoder threads;
 // - SlideTick: from a tick of the slideshow's cycle timer to the new picture
 //   painted, with the picture decoded ahead on the loader's thread (the window
 //   as it is), against decoding it on demand on the GUI thread at the tick.
@@ -32,6 +33,7 @@
 #include "player/slideshow/SetWindowHost.h"
 #include "player/slideshow/SoundPlayer.h"
 #include "player/slideshow/TFmSlideshow.h"
+#include "player/thumbnails/TFmThumbViewer.h"
 
 namespace fs = std::filesystem;
 using namespace tavo::player::pictures;
@@ -75,6 +77,8 @@ struct Pictures {
     fs::create_directories(set);
     std::ofstream ini(set + "/Slideshow.ini");
     ini << "[Slideshow Options]\r\nCycle Interval=00:15\r\n[Images]\r\n";
+    std::ofstream thumbs(set + "/Thumbnail.ini");
+    thumbs << "[Images]\r\n";
     // TAVO_BENCH_GRAIN: the grain's amplitude (default 10, which gives files of
     // about 3.5 MB, as a 12-megapixel camera writes them).
     const char* grainText = std::getenv("TAVO_BENCH_GRAIN");
@@ -86,6 +90,7 @@ struct Pictures {
       bytes += fs::file_size(set + "/" + name);
       files.push_back(QString::fromStdString(set + "/" + name));
       ini << "Image" << i + 1 << "=" << name << "|Photo " << i + 1 << "\r\n";
+      thumbs << "Image" << i + 1 << "=" << name << "|Photo " << i + 1 << "|\r\n";
     }
     std::fprintf(stderr, "pictures: 4000 x 3000 JPEG, grain %d, %.1f MB each on average\n", grain,
                  bytes / 6.0 / 1e6);
@@ -132,6 +137,7 @@ void BM_ThumbScreen_FullThenScaled(benchmark::State& state) {
 }
 BENCHMARK(BM_ThumbScreen_FullThenScaled)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)
     ->ReportAggregatesOnly(true);
+
 
 // The slideshow window without a bar.
 class NoBar : public SetWindowHost {
@@ -240,6 +246,28 @@ void BM_SlideTick_FullSizeOnTheGuiThread(benchmark::State& state) {
 }
 BENCHMARK(BM_SlideTick_FullSizeOnTheGuiThread)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(1)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The viewer's own screen: six thumbnails decoded by its two decoder threads,
+// from the request to the last one delivered.
+void BM_ThumbScreen_TheViewersScreen(benchmark::State& state) {
+  tavo::platform::QtPlatform qt{"TavoPlayer", "TavoPlayer"};
+  NoBar host;
+  host.root = pictures().root;
+  Silence sound;
+  TFmThumbViewer v{qt.platform(), host, sound};
+  v.port().setGeometry({0, 50, 1920, 1030});
+  v.port().setFolder(pictures().set);
+  v.port().show();
+  v.loader().waitForDone();
+  for (auto _ : state) {
+    v.NextStart = 0;
+    v.ShowScreen();
+    v.loader().waitForDone();
+    if (!v.ImgThumb[5]->picture().readable()) state.SkipWithError("not decoded");
+  }
+}
+BENCHMARK(BM_ThumbScreen_TheViewersScreen)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)
+    ->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 
