@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::trace::mark("bar constructed");
   // The picture windows: created once, hidden until a link opens them. Their
   // sound players make the multimedia back end only when a set has a sound.
   tavo::player::pictures::BarHost pictureHost(bar);
