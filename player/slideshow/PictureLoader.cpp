@@ -81,4 +81,9 @@ QString setFilePath(const std::string& root, const std::string& setFolder, const
   return p ? platform::fromPath(*p) : QString();
 }
 
+std::string setName(const std::string& setFolder) {
+  const std::size_t slash = setFolder.find_last_of('/');
+  return slash == std::string::npos ? setFolder : setFolder.substr(slash + 1);
+}
+
 }  // namespace tavo::player::pictures

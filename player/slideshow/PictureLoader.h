@@ -63,5 +63,7 @@ namespace tavo::player::pictures {
 // folder `root`: empty when the name leads out of it. An empty `root` keeps
 // names inside the set folder.
 QString setFilePath(const std::string& root, const std::string& setFolder, const std::string& name);
+// The set's name: the last part of its folder's path.
+std::string setName(const std::string& setFolder);
 
 }  // namespace tavo::player::pictures

@@ -32,6 +32,7 @@ SetTopBar::SetTopBar(QWidget* window) {
   PnTop->setObjectName("PnTop");
   PnTop->setAutoFillBackground(true);
   PnTop->setAlignment(Qt::AlignCenter);
+  PnTop->setTextFormat(Qt::PlainText);  // captions come from the presentation: shown as written
   QPalette p = PnTop->palette();
   p.setColor(QPalette::Window, QColor(236, 236, 242));
   p.setColor(QPalette::WindowText, Qt::black);
@@ -43,6 +44,7 @@ SetTopBar::SetTopBar(QWidget* window) {
 
   LbImageNum = new QLabel(PnTop);
   LbImageNum->setObjectName("LbImageNum");
+  LbImageNum->setTextFormat(Qt::PlainText);
   LbImageNum->move(kImageNumLeft, 3);
 
   const QSize step(kStepButtonWidth, kStepButtonHeight), small(kSmallButtonWidth, kSmallButtonHeight);

@@ -38,11 +38,6 @@ class SlideshowPort : public SlideshowWindowPort {
   TFmSlideshow& w_;
 };
 
-std::string lastPart(const std::string& folder) {
-  const std::size_t slash = folder.find_last_of('/');
-  return slash == std::string::npos ? folder : folder.substr(slash + 1);
-}
-
 }  // namespace
 
 TFmSlideshow::TFmSlideshow(platform::Platform& platform, SetWindowHost& host, SoundPlayer& sound, QWidget* parent)
@@ -51,7 +46,7 @@ TFmSlideshow::TFmSlideshow(platform::Platform& platform, SetWindowHost& host, So
       platform_(platform),
       settings_(platform.registry),
       host_(host),
-      sound_(sound),
+      sound_(sound, SoundRepetition::Kind::Slideshow),
       loader_(1),
       port_(std::make_unique<SlideshowPort>(*this)) {
   setObjectName("FmSlideshow");
@@ -120,7 +115,6 @@ void TFmSlideshow::FormShow() {
 
   const std::string root = host_.presentationFolder();
   const QString soundPath = set.audioFile.empty() ? QString() : setFilePath(root, SetFolder, set.audioFile);
-  hasSound_ = !soundPath.isEmpty() && isFile(platform::toPath(soundPath));
 
   PictureFiles.clear();
   Captions.clear();
@@ -144,13 +138,7 @@ void TFmSlideshow::FormShow() {
   top.layOut(platform_.screen.screenGeometry().width(), host_);
   host_.showTickerPanel();
 
-  repetition_.closed();
-  if (hasSound_) {
-    sound_.onEnded = [this] { SoundEnded(); };
-    sound_.open(soundPath);
-    repetition_.started();
-    sound_.play();
-  }
+  sound_.start(soundPath);
 
   TimerSlideShow->start();
   CurrentIndex = 0;
@@ -175,7 +163,7 @@ void TFmSlideshow::ShowPicture() {
     // Nothing to show: a black area under the set's name.
     Image1->clear();
     Image1->setToolTip({});
-    top.PnTop->setText(platform::fromFileText(lastPart(SetFolder)));
+    top.PnTop->setText(platform::fromFileText(setName(SetFolder)));
     host_.showPanelText({}, {});
     return;
   }
@@ -241,19 +229,13 @@ void TFmSlideshow::PMnImagesPopup() {
 }
 
 void TFmSlideshow::BtnPauseClick() {
-  if (hasSound_) {
-    repetition_.paused();
-    sound_.pause();
-  }
+  sound_.pause();
   TimerSlideShow->stop();
   top.showPaused();
 }
 
 void TFmSlideshow::BtnPlayClick() {
-  if (hasSound_) {
-    repetition_.resumed();
-    sound_.resume();
-  }
+  sound_.resume();
   TimerSlideShow->start();
   top.showRunning();
 }
@@ -261,10 +243,6 @@ void TFmSlideshow::BtnPlayClick() {
 void TFmSlideshow::BtnMinimizeClick() { showMinimized(); }
 
 void TFmSlideshow::BtnCloseClick() { close(); }
-
-void TFmSlideshow::SoundEnded() {
-  if (open_ && hasSound_ && repetition_.ended()) sound_.play();
-}
 
 void TFmSlideshow::closeEvent(QCloseEvent* event) {
   if (open_) FormClose();
@@ -277,9 +255,7 @@ void TFmSlideshow::FormClose() {
   ahead_ = Ahead{};
   loader_.dropPending();
   TimerSlideShow->stop();
-  repetition_.closed();
-  if (hasSound_) sound_.close();
-  hasSound_ = false;
+  sound_.stop();
   host_.showScrollingTicker();
 }
 

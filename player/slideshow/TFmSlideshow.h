@@ -17,6 +17,7 @@
 #include "player/bar/BarPeers.h"
 #include "player/logic/PictureSteps.h"
 #include "player/slideshow/PictureLoader.h"
+#include "player/slideshow/SetSound.h"
 #include "player/slideshow/SetTopBar.h"
 
 class QMenu;
@@ -61,7 +62,6 @@ class TFmSlideshow : public QWidget {
   void MChPickImageClick(int tag);
   void PMnImagesPopup();
   void TimerSlideShowTimer();
-  void SoundEnded();
 
   PictureLoader& loader() { return loader_; }
   bool open() const { return open_; }
@@ -82,13 +82,11 @@ class TFmSlideshow : public QWidget {
   platform::Platform& platform_;
   PlayerSettings settings_;
   SetWindowHost& host_;
-  SoundPlayer& sound_;
+  SetSound sound_;
   PictureLoader loader_;
   std::unique_ptr<SlideshowWindowPort> port_;
   PictureFit fit_ = PictureFit::Stretch;
-  bool hasSound_ = false;
   bool open_ = false;
-  SoundRepetition repetition_{SoundRepetition::Kind::Slideshow};
   // Each showing and each picture asked for gets a new number, so that a
   // decoded picture that arrives late is dropped.
   unsigned generation_ = 0;

@@ -37,11 +37,6 @@ class ViewerPort : public ThumbnailViewerPort {
   TFmThumbViewer& w_;
 };
 
-std::string lastPart(const std::string& folder) {
-  const std::size_t slash = folder.find_last_of('/');
-  return slash == std::string::npos ? folder : folder.substr(slash + 1);
-}
-
 }  // namespace
 
 TFmThumbViewer::TFmThumbViewer(platform::Platform& platform, SetWindowHost& host, SoundPlayer& sound,
@@ -51,7 +46,7 @@ TFmThumbViewer::TFmThumbViewer(platform::Platform& platform, SetWindowHost& host
       platform_(platform),
       settings_(platform.registry),
       host_(host),
-      sound_(sound),
+      sound_(sound, SoundRepetition::Kind::Viewer),
       loader_(2),
       port_(std::make_unique<ViewerPort>(*this)) {
   setObjectName("FmThumbViewer");
@@ -70,6 +65,7 @@ TFmThumbViewer::TFmThumbViewer(platform::Platform& platform, SetWindowHost& host
   LbTitle = new QLabel(top.PnTop);
   LbTitle->setObjectName("LbTitle");
   LbTitle->setAlignment(Qt::AlignCenter);
+  LbTitle->setTextFormat(Qt::PlainText);
   LbTitle->setFont(bold);
   LbTitle->resize(kTitleWidth, kTopBarHeight);
   LbTitle->lower();  // under the buttons where a wide title reaches them
@@ -181,11 +177,10 @@ void TFmThumbViewer::FormShow() {
 
   const ThumbnailSet set = readThumbnailSet(SetFolder, ReadMode::Player);
   const QString title = platform::fromFileText(set.titleCaption);
-  LbTitle->setText(title.isEmpty() && set.images.empty() ? platform::fromFileText(lastPart(SetFolder)) : title);
+  LbTitle->setText(title.isEmpty() && set.images.empty() ? platform::fromFileText(setName(SetFolder)) : title);
   CycleInterval = set.cycleInterval;
   const QString soundPath =
       set.audioFile.empty() ? QString() : setFilePath(host_.presentationFolder(), SetFolder, set.audioFile);
-  hasSound_ = !soundPath.isEmpty() && isFile(platform::toPath(soundPath));
 
   PictureFiles.clear();
   Captions.clear();
@@ -212,13 +207,7 @@ void TFmThumbViewer::FormShow() {
   top.showRunning();
   CycleTimer->setInterval(set.cycleIntervalMs());
 
-  repetition_.closed();
-  if (hasSound_) {
-    sound_.onEnded = [this] { SoundEnded(); };
-    sound_.open(soundPath);
-    repetition_.started();
-    sound_.play();
-  }
+  sound_.start(soundPath);
 
   CycleTimer->start();
   ShowScreen();
@@ -354,24 +343,18 @@ void TFmThumbViewer::LbThumbCaption1Click(int slot) {
   CycleTimer->stop();
   BtnPauseClick();
   // The dispatcher may close this window or open another set in it.
-  host_.executeThumbnailLink(link, platform::fromPath(lastPart(SetFolder)));
+  host_.executeThumbnailLink(link, platform::fromPath(setName(SetFolder)));
 }
 
 void TFmThumbViewer::BtnPauseClick() {
   CycleTimer->stop();
-  if (hasSound_) {
-    repetition_.paused();
-    sound_.pause();
-  }
+  sound_.pause();
   top.showPaused();
 }
 
 void TFmThumbViewer::BtnPlayClick() {
   CycleTimer->start();
-  if (hasSound_) {
-    repetition_.resumed();
-    sound_.resume();
-  }
+  sound_.resume();
   top.showRunning();
 }
 
@@ -382,10 +365,6 @@ void TFmThumbViewer::BtnMinimizeClick() {
 }
 
 void TFmThumbViewer::BtnCloseClick() { close(); }
-
-void TFmThumbViewer::SoundEnded() {
-  if (open_ && hasSound_ && repetition_.ended()) sound_.play();
-}
 
 bool TFmThumbViewer::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
@@ -410,9 +389,7 @@ void TFmThumbViewer::FormClose() {
   ++generation_;
   loader_.dropPending();
   CycleTimer->stop();
-  repetition_.closed();
-  if (hasSound_) sound_.close();
-  hasSound_ = false;
+  sound_.stop();
   host_.showPanelText({}, {});
   host_.showScrollingTicker();
   sendBarMessage(MainWindow, BarMessage::ThumbnailViewerClosed);

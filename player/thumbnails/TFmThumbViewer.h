@@ -19,6 +19,7 @@
 #include "player/logic/PictureLayout.h"
 #include "player/logic/PictureSteps.h"
 #include "player/slideshow/PictureLoader.h"
+#include "player/slideshow/SetSound.h"
 #include "player/slideshow/SetTopBar.h"
 
 class QFrame;
@@ -63,7 +64,6 @@ class TFmThumbViewer : public QWidget {
   void ImageBigClick();
   void MChPickThumbnailClick(int tag);
   void CycleTimerTimer();
-  void SoundEnded();
 
   bool bigView() const;
   int bigIndex() const { return bigIndex_; }
@@ -93,15 +93,13 @@ class TFmThumbViewer : public QWidget {
   platform::Platform& platform_;
   PlayerSettings settings_;
   SetWindowHost& host_;
-  SoundPlayer& sound_;
+  SetSound sound_;
   PictureLoader loader_;
   std::unique_ptr<ThumbnailViewerPort> port_;
   PictureFit bigFit_ = PictureFit::Stretch;
-  bool hasSound_ = false;
   bool open_ = false;
   int bigIndex_ = 0;  // ImageBig's tag: the picture shown big
   int screenStart_ = 0;  // first index of the screen on view
-  SoundRepetition repetition_{SoundRepetition::Kind::Viewer};
   unsigned generation_ = 0;
 };
 
