@@ -64,6 +64,12 @@ echo "ok: slideshow below the bar, closed by its button"
 open $viewer_x "ThumbNail Viewer" 50 $(( screen_height - 50 ))
 sleep 1
 shot thumbnails-bar-top
+# The first thumbnail (its panel's centre: the grid starts 48 and 95 pixels in) shows it big; a click goes back.
+xdotool mousemove --sync 336 $(( 50 + 95 + 180 )) click 1
+sleep 1
+shot thumbnails-big-view
+xdotool mousemove --sync 336 $(( 50 + 95 + 180 )) click 1
+sleep 1
 close_window "ThumbNail Viewer"
 echo "ok: thumbnail viewer below the bar, closed by its button"
 
