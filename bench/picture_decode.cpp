@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/qt_fixture.h"
 #include "platform/QtPlatform.h"
 #include "player/slideshow/PictureLoader.h"
 #include "player/slideshow/PictureView.h"
@@ -271,11 +272,12 @@ BENCHMARK(BM_ThumbScreen_TheViewersScreen)->Unit(benchmark::kMillisecond)->UseRe
 
 }  // namespace
 
+// The benchmarks' shared Qt application, with a main of its own: the settings
+// store goes to a folder of its own and the pictures are made before any timing.
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   const std::string settings = (fs::temp_directory_path() / "tavo-bench-pictures-settings").string();
   ::setenv("TAVO_SETTINGS_DIR", settings.c_str(), 1);
-  QApplication app(argc, argv);
+  tavo::bench::qtApplication();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   pictures();
