@@ -6,6 +6,10 @@
 #include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
+#include "player/slideshow/BarHost.h"
+#include "player/slideshow/SoundPlayer.h"
+#include "player/slideshow/TFmSlideshow.h"
+#include "player/thumbnails/TFmThumbViewer.h"
 #include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +33,16 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
   tavo::trace::mark("bar constructed");
+  // The picture windows: created once, hidden until a link opens them. Their
+  // sound players make the multimedia back end only when a set has a sound.
+  tavo::player::pictures::BarHost pictureHost(bar);
+  tavo::player::pictures::MultimediaSoundPlayer slideshowSound, viewerSound;
+  tavo::player::pictures::TFmSlideshow slideshow(platform, pictureHost, slideshowSound);
+  tavo::player::pictures::TFmThumbViewer thumbnails(platform, pictureHost, viewerSound);
+  tavo::player::BarPeers peers = bar.peers();
+  peers.slideshow = &slideshow.port();
+  peers.thumbnails = &thumbnails.port();
+  bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");
   bar.show();
