@@ -7,6 +7,10 @@
 #include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
 #include "player/setup/SetupWizard.h"
+#include "player/slideshow/BarHost.h"
+#include "player/slideshow/SoundPlayer.h"
+#include "player/slideshow/TFmSlideshow.h"
+#include "player/thumbnails/TFmThumbViewer.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtText.h"
 
@@ -31,9 +35,17 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
   tavo::trace::mark("bar constructed");
+  // The picture windows: created once, hidden until a link opens them. Their
+  // sound players make the multimedia back end only when a set has a sound.
+  tavo::player::pictures::BarHost pictureHost(bar);
+  tavo::player::pictures::MultimediaSoundPlayer slideshowSound, viewerSound;
+  tavo::player::pictures::TFmSlideshow slideshow(platform, pictureHost, slideshowSound);
+  tavo::player::pictures::TFmThumbViewer thumbnails(platform, pictureHost, viewerSound);
+  tavo::player::BarPeers peers = bar.peers();
+  peers.slideshow = &slideshow.port();
+  peers.thumbnails = &thumbnails.port();
   // The setup wizard copies this very program beside the presentation it installs.
   tavo::player::SetupWizard setup(platform, tavo::platform::toPath(QCoreApplication::applicationFilePath()), &bar);
-  tavo::player::BarPeers peers = bar.peers();
   peers.setup = &setup;
   bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;

@@ -23,6 +23,7 @@
 #include "common/StartupTrace.h"
 #include "format/ProjectFile.h"
 #include "platform/QtText.h"
+#include "player/bar/BarMessageEvent.h"
 #include "player/bar/BarWidgets.h"
 #include "player/bar/Glyphs.h"
 #include "ticker/TQxScroller.h"
@@ -435,6 +436,15 @@ void TFmMain::mouseReleaseEvent(QMouseEvent* event) {
   // A click on the background undocks the bar: it stays where the user put it.
   if (!childAt(event->position().toPoint())) align_ = Align::None;
   QWidget::mouseReleaseEvent(event);
+}
+
+bool TFmMain::event(QEvent* event) {
+  if (event->type() == BarMessageEvent::eventType()) {
+    auto* notice = static_cast<BarMessageEvent*>(event);
+    notice->result = BarMessageReceived(notice->message);
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 bool TFmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -223,6 +223,8 @@ class TFmMain : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Notices from the other windows (BarMessageEvent.h) go to BarMessageReceived.
+  bool event(QEvent* event) override;
 
  private:
   enum class Align { None, Top, Bottom };
