@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <memory>
 
 #include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
+#include "player/bar/LazySetWindows.h"
 #include "player/bar/TFmMain.h"
 #include "player/setup/SetupWizard.h"
 #include "player/slideshow/BarHost.h"
@@ -35,16 +37,26 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
   tavo::trace::mark("bar constructed");
-  // The picture windows: created once, hidden until a link opens them. Their
-  // sound players make the multimedia back end only when a set has a sound.
+  // The picture windows: each made once, when a link first opens it, and then
+  // kept hidden between showings. Their sound players make the multimedia back
+  // end only when a set has a sound.
   tavo::player::pictures::BarHost pictureHost(bar);
   tavo::player::pictures::MultimediaSoundPlayer slideshowSound, viewerSound;
-  tavo::player::pictures::TFmSlideshow slideshow(platform, pictureHost, slideshowSound);
-  tavo::player::pictures::TFmThumbViewer thumbnails(platform, pictureHost, viewerSound);
+  std::unique_ptr<tavo::player::pictures::TFmSlideshow> slideshow;
+  std::unique_ptr<tavo::player::pictures::TFmThumbViewer> thumbnails;
+  tavo::player::LazySlideshowWindow lazySlideshow([&]() -> tavo::player::SlideshowWindowPort& {
+    slideshow = std::make_unique<tavo::player::pictures::TFmSlideshow>(platform, pictureHost, slideshowSound);
+    return slideshow->port();
+  });
+  tavo::player::LazyThumbnailViewer lazyThumbnails([&]() -> tavo::player::ThumbnailViewerPort& {
+    thumbnails = std::make_unique<tavo::player::pictures::TFmThumbViewer>(platform, pictureHost, viewerSound);
+    return thumbnails->port();
+  });
   tavo::player::BarPeers peers = bar.peers();
-  peers.slideshow = &slideshow.port();
-  peers.thumbnails = &thumbnails.port();
-  // The setup wizard copies this very program beside the presentation it installs.
+  peers.slideshow = &lazySlideshow;
+  peers.thumbnails = &lazyThumbnails;
+  // The setup wizard copies this very program beside the presentation it installs;
+  // its window is made only when the link asks for it.
   tavo::player::SetupWizard setup(platform, tavo::platform::toPath(QCoreApplication::applicationFilePath()), &bar);
   peers.setup = &setup;
   bar.setPeers(peers);

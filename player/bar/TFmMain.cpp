@@ -47,7 +47,6 @@ TFmMain::TFmMain(platform::Platform& platform, QStringList arguments, QWidget* p
   pal.setColor(QPalette::Window, toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)}));
   setPalette(pal);
   setAutoFillBackground(true);
-  builtInSponsorBox_ = glyphs::builtInSponsorBox();
   createControls();
   resize(platform_.screen.screenGeometry().width(), layout::textSizeLayout("Large").barHeight);
 }
@@ -203,7 +202,6 @@ void TFmMain::createControls() {
   ImgMenu = picture("ImgMenu", {kMenuImageSize, kMenuImageSize}, "Preferences Menu");
   ImgMenu->setPixmap(glyphs::preferencesMenuPicture({kMenuImageSize, kMenuImageSize}));
   ImgAdSponsor = picture("ImgAdSponsor", {kAdSponsorWidth, kAdSponsorHeight}, {});
-  ImgAdSponsor->setPixmap(builtInSponsorBox_);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->resize(kBulletSize, kBulletSize);
