@@ -4,12 +4,17 @@
 #include <QFileInfo>
 
 #include "common/StartupTrace.h"
+#include "platform/QtText.h"
 #include "player/bar/Glyphs.h"
+#include "player/bar/LazyBrowserWindow.h"
 #include "player/bar/TFmMain.h"
+#include "player/preferences/TFmOptions.h"
 #include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
   tavo::trace::mark("main");
+  // The browser window's web engine, loaded later from its plugin, shares the GUI's contexts.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   tavo::trace::setQuitHook([] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
   tavo::trace::mark("qt ready");
@@ -28,6 +33,14 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::player::PreferencesDialog preferences(tavo::PlayerSettings(platform.registry),
+                                              tavo::platform::toPath(platform.programFolder), platform.shell);
+  tavo::player::LazyBrowserWindow browser(platform.messages,
+                                          tavo::player::LazyBrowserWindow::pluginBeside(platform.programFolder));
+  tavo::player::BarPeers peers = bar.peers();
+  peers.preferences = &preferences;
+  peers.browser = &browser;
+  bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");
   bar.show();

@@ -296,7 +296,7 @@ void TFmOptions::LbSupportClick() { open(links_.supportPage); }
 
 void PreferencesDialog::runModal(const Request& request) {
   auto* bar = qobject_cast<TFmMain*>(request.bar);
-  TFmOptions dialog(settings_, request, links_, shell_, [bar](BarMessage m) {
+  TFmOptions dialog(settings_, request, readPlayerLinks(programFolder_), shell_, [bar](BarMessage m) {
     if (bar) bar->BarMessageReceived(m);
   }, request.bar);
   dialog.exec();

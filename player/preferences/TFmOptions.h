@@ -115,13 +115,14 @@ class TFmOptions : public QDialog {
 // The dialog behind the bar's port: created, shown modally and freed per opening.
 class PreferencesDialog : public PreferencesDialogPort {
  public:
-  PreferencesDialog(const PlayerSettings& settings, PlayerLinks links, platform::Shell& shell)
-      : settings_(settings), links_(std::move(links)), shell_(shell) {}
+  // The configured links are read from `programFolder` at each opening.
+  PreferencesDialog(const PlayerSettings& settings, std::string programFolder, platform::Shell& shell)
+      : settings_(settings), programFolder_(std::move(programFolder)), shell_(shell) {}
   void runModal(const Request& request) override;
 
  private:
   PlayerSettings settings_;
-  PlayerLinks links_;
+  std::string programFolder_;
   platform::Shell& shell_;
 };
 
