@@ -121,21 +121,21 @@ void TFmOptions::createTickerPage() {
   CkBxStreamingTextBoldFont->setGeometry(222, 40, 90, 20);
 
   auto* colors = new QGroupBox(" Color Scheme ", TabTicker);
-  colors->setGeometry(8, 120, 200, 60);
+  colors->setGeometry(8, 120, 188, 60);
   CBxColors = new QComboBox(colors);
   CBxColors->setObjectName("CBxColors");
   CBxColors->addItems(names(kColorSchemeNames));
-  CBxColors->setGeometry(10, 24, 180, 24);
+  CBxColors->setGeometry(10, 24, 168, 24);
 
   RGrpButtonBarLoc = new TRadioGroup(" Button Bar Location ", names(kPlaceNames), TabTicker);
   RGrpButtonBarLoc->setObjectName("RGrpButtonBarLoc");
-  RGrpButtonBarLoc->setGeometry(216, 120, 120, 76);
+  RGrpButtonBarLoc->setGeometry(204, 120, 140, 76);
   RGrpTickerPos = new TRadioGroup(" Ticker Position ", names(kPlaceNames), TabTicker);
   RGrpTickerPos->setObjectName("RGrpTickerPos");
-  RGrpTickerPos->setGeometry(344, 120, 120, 76);
+  RGrpTickerPos->setGeometry(352, 120, 120, 76);
 
   auto* buttonBar = new QGroupBox(" Button Bar ", TabTicker);
-  buttonBar->setGeometry(8, 188, 200, 52);
+  buttonBar->setGeometry(8, 188, 188, 52);
   CkBxButtonFont = new QCheckBox("Bold Font", buttonBar);
   CkBxButtonFont->setObjectName("CkBxButtonFont");
   CkBxButtonFont->setGeometry(10, 22, 120, 20);
