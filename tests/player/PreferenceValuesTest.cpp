@@ -2,26 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
-#include <map>
 
 #include "player/logic/PlayerLinks.h"
 #include "player/logic/PreferenceValues.h"
+#include "tests/player/StoreFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace tavo::player {
 namespace {
 
+using test::storeFiles;
 using test::TempFolder;
-
-// Every file of the settings store with its bytes.
-std::map<std::string, std::string> storeFiles(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-    if (e.is_regular_file()) files[e.path().string()] = test::readFile(e.path().string());
-  return files;
-}
 
 class PreferenceValuesTest : public ::testing::Test {
  protected:

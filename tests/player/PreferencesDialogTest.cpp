@@ -11,26 +11,19 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
-#include <filesystem>
-#include <map>
 
 #include "platform/testing/TestPlatform.h"
 #include "player/preferences/TFmOptions.h"
 #include "player/preferences/TRadioGroup.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/player/StoreFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace tavo::player {
 namespace {
 
+using test::storeFiles;
 using test::TempFolder;
-
-std::map<std::string, std::string> storeFiles(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-    if (e.is_regular_file()) files[e.path().string()] = test::readFile(e.path().string());
-  return files;
-}
 
 class PreferencesDialogTest : public ::testing::Test {
  protected:
