@@ -13,8 +13,6 @@
 
 int main(int argc, char* argv[]) {
   tavo::trace::mark("main");
-  // The browser window's web engine, loaded later from its plugin, shares the GUI's contexts.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   tavo::trace::setQuitHook([] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
   tavo::trace::mark("qt ready");

@@ -52,7 +52,7 @@ double openAndWait(tavo::player::LazyBrowserWindow& browser, const QString& addr
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // As in the player: no shared OpenGL contexts (they cost the idle player tens of megabytes).
   QApplication app(argc, argv);
   if (argc < 4) {
     std::fprintf(stderr, "usage: browser-open <plugin file> <page 1> <page 2> [warm repeats]\n");
