@@ -73,7 +73,7 @@ measure() {
   awk -v p="$player" -v b="$bare" -v budget="$budget" \
     'BEGIN { r = p / b; printf "  ratio %.2f (budget %.2f): %s\n", r, budget, (r <= budget ? "within" : "OVER") }'
   echo "  where the player's time goes (median ms from process start):"
-  for label in "main" "qt ready" "presentations found" "viewing options applied" "channel settings loaded" \
+  for label in "main" "qt ready" "bar constructed" "presentations found" "viewing options applied" "channel settings loaded" \
                "ticker text loaded" "bar dressed" "shown" "first ticker frame"; do
     local t
     t=$(awk -F'\t' -v l="$label" '$1 == "player" && $2 == l { print $3 }' "$log" | median)

@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::trace::mark("bar constructed");
   tavo::player::PreferencesDialog preferences(tavo::PlayerSettings(platform.registry),
                                               tavo::platform::toPath(platform.programFolder), platform.shell);
   tavo::player::LazyBrowserWindow browser(platform.messages,

@@ -150,7 +150,7 @@ void TQxScroller::clientSizeChanged() {
   band_.setViewWidth(ClientWidth());
   if (ClientHeight() != itemHeight_) {
     itemHeight_ = ClientHeight();
-    items_->rebuildTextImages();  // items are as high as the client area
+    items_->adoptItemHeight();  // items are as high as the client area
   }
   if (buffer_.size() != QSize(ClientWidth(), ClientHeight())) {
     buffer_ = QImage();

@@ -227,6 +227,9 @@ void TFmMain::createControls() {
   connect(TimerStreamingAd, &QTimer::timeout, this, &TFmMain::TimerStreamingAdTimer);
   TimerPlayList = new QTimer(this);
   TimerPlayList->setObjectName("TimerPlayList");
+  tickerLoadTimer_ = new QTimer(this);
+  tickerLoadTimer_->setInterval(0);
+  connect(tickerLoadTimer_, &QTimer::timeout, this, [this] { addTickerLines(kTickerLinesPerBatch); });
 }
 
 // A right click on the control opens the channel menu.
