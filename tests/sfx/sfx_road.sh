@@ -42,6 +42,18 @@ exe="$work/Harbour Town.exe"
   || fail "the self-extracting file was not built"
 echo "ok: built $(stat -c %s "$exe") bytes"
 
+# A file cut short on its way (a broken download) says so and ends.
+head -c $(( $(stat -c %s "$exe") - 1000 )) "$exe" > "$work/broken.exe" && chmod +x "$work/broken.exe"
+"$work/broken.exe" 2>"$work/sfx.err" &
+broken_pid=$!
+wait_for 20 window_titled $broken_pid "Self-Extractor" || fail "a cut-off file gave no error message"
+box=$(window_titled $broken_pid "Self-Extractor")
+sleep 0.3; shot 0-damaged
+press_enter "$box"
+wait $broken_pid; status=$?
+[ $status = 1 ] || fail "a cut-off file ended with status $status, not 1"
+echo "ok: a cut-off file is reported as damaged"
+
 # Started as a user starts a downloaded program: from its own folder, no arguments.
 (cd "$work" && exec "$exe") 2>"$work/sfx.err" &
 sfx_pid=$!
