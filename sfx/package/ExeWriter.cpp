@@ -16,10 +16,24 @@ namespace fs = std::filesystem;
 
 namespace tavo::sfx {
 
-std::string stubFileIn(const std::string& creatorFolder) { return withTrailingSeparator(creatorFolder) + kStubFileName; }
+namespace {
+
+std::string firstExisting(const std::string& preferred, const std::string& other) {
+  std::error_code ec;
+  if (!fs::is_regular_file(preferred, ec) && fs::is_regular_file(other, ec)) return other;
+  return preferred;
+}
+
+}  // namespace
+
+std::string stubFileIn(const std::string& creatorFolder) {
+  const std::string area = withTrailingSeparator(creatorFolder);
+  return firstExisting(area + kStubFileName, area + "FileSet/" + kStubFileName);
+}
 
 std::string playerFileIn(const std::string& creatorFolder) {
-  return withTrailingSeparator(creatorFolder) + "FileSet/" + kPlayerEntryName;
+  const std::string area = withTrailingSeparator(creatorFolder);
+  return firstExisting(area + "FileSet/" + kPlayerEntryName, area + "FileSet/TavoPlayer");
 }
 
 SfxConfig publisherBlock(const ExeChoices& c) {

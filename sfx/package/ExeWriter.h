@@ -12,9 +12,14 @@
 namespace tavo::sfx {
 
 // Where a work area (the creator's folder) keeps what the EXE route packs.
+// The extractor: <creator folder>ZipSFX32.bin, else <creator folder>FileSet/ZipSFX32.bin
+// (where the creator brings the files shipped with it). The player:
+// <creator folder>FileSet/TavoPlayer.exe, else FileSet/TavoPlayer (the Linux
+// program's plain name). When neither exists, the first name, so that the
+// error names the file the user should provide.
 inline constexpr const char* kStubFileName = "ZipSFX32.bin";
-std::string stubFileIn(const std::string& creatorFolder);    // <creator folder>ZipSFX32.bin
-std::string playerFileIn(const std::string& creatorFolder);  // <creator folder>FileSet/TavoPlayer.exe
+std::string stubFileIn(const std::string& creatorFolder);
+std::string playerFileIn(const std::string& creatorFolder);
 
 // The publisher's choices on the EXE page.
 struct ExeChoices {

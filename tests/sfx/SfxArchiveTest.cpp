@@ -200,6 +200,25 @@ TEST(SfxArchive, IncludedPlayerThatIsMissingIsAnError) {
   EXPECT_FALSE(fs::exists(b.area / "Pres.exe"));
 }
 
+TEST(SfxArchive, WorkAreaFilesArePreferredByTheirShippedNames) {
+  struct Case {
+    std::vector<std::string> present;
+    std::string stub, player;
+  };
+  const Case cases[] = {
+      {{}, "ZipSFX32.bin", "FileSet/TavoPlayer.exe"},
+      {{"ZipSFX32.bin", "FileSet/ZipSFX32.bin", "FileSet/TavoPlayer.exe", "FileSet/TavoPlayer"},
+       "ZipSFX32.bin", "FileSet/TavoPlayer.exe"},
+      {{"FileSet/ZipSFX32.bin", "FileSet/TavoPlayer"}, "FileSet/ZipSFX32.bin", "FileSet/TavoPlayer"},
+  };
+  for (const Case& c : cases) {
+    TempFolder area;
+    for (const auto& f : c.present) area.write(f, "x");
+    EXPECT_EQ(stubFileIn(area.path()), area / c.stub);
+    EXPECT_EQ(playerFileIn(area.path()), area / c.player);
+  }
+}
+
 // Archives that try to write outside the extraction folder: nothing of them is written.
 TEST(SfxArchive, HostileEntriesAreRefusedBeforeAnythingIsWritten) {
   struct Case {
