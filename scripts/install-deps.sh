@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
   qt6-multimedia-dev qt6-webengine-dev qt6-webengine-dev-tools
   libarchive-dev
+  # publishing: the web site upload, zip and unzip to compare the archives against
+  libcurl4-openssl-dev zip unzip
   # "Arial" resolves to a metric-compatible face
   fonts-liberation
   # tests, benchmarks, fuzzers
@@ -18,6 +20,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   # reads printed PDF reports back as text
   poppler-utils
+  # a local FTP server for the upload test
+  python3-pyftpdlib
 )
 
 missing=()
