@@ -37,5 +37,6 @@ case "$what" in
     for b in build/default/bench/bench_*; do
       [ -x "$b" ] && "$b"
     done
+    bench/startup-budget.sh build/default
     ;;
 esac

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
 #include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
+  tavo::trace::mark("main");
   QApplication app(argc, argv);
+  tavo::trace::setQuitHook([] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
+  tavo::trace::mark("qt ready");
   const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   QApplication::setApplicationName(title);
   QApplication::setWindowIcon(tavo::player::glyphs::applicationIcon());
@@ -25,6 +29,8 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
   if (!bar.FormCreate()) return 0;
+  tavo::trace::mark("bar dressed");
   bar.show();
+  tavo::trace::mark("shown");
   return QApplication::exec();
 }

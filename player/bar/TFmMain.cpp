@@ -1,3 +1,7 @@
+// The bar's construction, its controls and its event handlers. The link
+// dispatcher, the channel loading and the viewing options live beside it
+// (LinkDispatcher.cpp, ChannelLoading.cpp, ViewingOptions.cpp).
+
 #include "player/bar/TFmMain.h"
 
 #include <QAction>
@@ -14,15 +18,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include <algorithm>
 
 #include "common/PresentationPath.h"
-#include "common/QxMisc.h"
-#include "format/Links.h"
+#include "common/StartupTrace.h"
 #include "format/ProjectFile.h"
-#include "format/ProviderSettings.h"
-#include "format/TickerText.h"
 #include "platform/QtText.h"
+#include "player/bar/BarWidgets.h"
 #include "player/bar/Glyphs.h"
 #include "ticker/TQxScroller.h"
 #include "player/logic/BarLayout.h"
@@ -30,19 +31,10 @@
 
 namespace tavo::player {
 
-namespace {
+using barwidgets::setLeft;
+using barwidgets::toQColor;
 
 using glyphs::Glyph;
-
-QColor toQColor(WinColor c) { return QColor(c.red(), c.green(), c.blue()); }
-
-void setLeft(QWidget* w, int left) { w->move(left, w->y()); }
-
-// The product's web site, where the page for adding subscribers lives.
-constexpr const char* kProductWebSite = "http://www.tavoplayer.example/";
-void setTop(QWidget* w, int top) { w->move(w->x(), top); }
-
-}  // namespace
 
 TFmMain::TFmMain(platform::Platform& platform, QStringList arguments, QWidget* parent)
     : QWidget(parent), platform_(platform), settings_(platform.registry), arguments_(std::move(arguments)) {
@@ -253,6 +245,7 @@ bool TFmMain::FormCreate() {
   setNextItemDelayOfSubTicker();
   if (!FindPresentations()) return false;
   if (!LoadSubscribers()) return false;
+  trace::mark("presentations found");
   ProjectFolder = presentations_[static_cast<std::size_t>(activePresentation_)];
   ProjectFile = ProjectFolder + project::kProjectFileName;
 
@@ -264,8 +257,11 @@ bool TFmMain::FormCreate() {
 
   ApplyViewingOptions();
   ArrangeBar();
+  trace::mark("viewing options applied");
   LoadSubscriberSettings();
+  trace::mark("channel settings loaded");
   LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  trace::mark("ticker text loaded");
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
   alignPanelWithTicker();
@@ -380,124 +376,6 @@ void TFmMain::FormDestroy() {
 
 int TFmMain::screenWidth() const { return platform_.screen.screenGeometry().width(); }
 int TFmMain::screenHeight() const { return platform_.screen.screenGeometry().height(); }
-
-// ---------------------------------------------------------------------------
-// Viewing options and layout
-// ---------------------------------------------------------------------------
-
-void TFmMain::ApplyViewingOptions() {
-  SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
-
-  const bool sound = settings_.sound();
-  BtnMute->setVisible(sound);
-  BtnSpeaker->setVisible(!sound);
-
-  const int speed = ticker::speedPosition(ticker::speedAtPosition(settings_.tickerDataSpeed()));
-  setTickerSpeed(speed);
-  TimerLbTicker->setInterval(layout::panelScrollInterval(speed));
-
-  buttonTextBold_ = settings_.buttonBarTextBold();
-  for (QToolButton* b : Buttons) {
-    QFont f = b->font();
-    f.setBold(buttonTextBold_);
-    b->setFont(f);
-  }
-
-  const std::string textSize = settings_.tickerTextSize();
-  const layout::TextSizeLayout size = layout::textSizeLayout(textSize);
-  TickerFont.setPointSize(size.fontSize);
-  resize(width(), size.barHeight);
-  setTop(ImgSponsorLogo, layout::logoTop(size.barHeight));
-  setTickerRow(size.tickerTop, size.tickerHeight);
-
-  TickerPosition = settings_.tickerPosition();
-  PlaceBar();
-
-  TickerFont.setBold(settings_.tickerTextBold());
-  TickerFontColor = toQColor(settings_.tickerTextColor());
-  SetTickerColors(toQColor(settings_.tickerColor()), TickerFontColor);
-  ApplyTickerFont();
-
-  ApplyButtonBarPosition(settings_.buttonBarLocation(), textSize);
-}
-
-void TFmMain::SaveViewingOptions() {
-  settings_.setTickerDataSpeed(currentTickerSpeed());
-  settings_.setTickerPosition(TickerPosition);
-  settings_.setSound(!BtnMute->isHidden());
-}
-
-void TFmMain::ArrangeBar() {
-  const layout::ArrangedBar a = layout::arrangeBar(width());
-  ImgAdSponsor->show();
-  setLeft(BtnDrag, a.dragLeft);
-  setLeft(BtnClose, a.closeLeft);
-  setLeft(BtnMinimize, a.minimizeLeft);
-  setLeft(BtnSpeaker, a.speakerLeft);
-  setLeft(BtnMute, a.speakerLeft);
-  setLeft(BtnDown, a.upDownLeft);
-  setLeft(BtnUp, a.upDownLeft);
-  setLeft(BtnStartPlayList, a.startPlaylistLeft);
-  setLeft(ImgAdSponsor, a.adSponsorLeft);
-  setLeft(ImgMenu, a.menuImageLeft);
-  setLeft(BtnSearch, a.searchLeft);
-  setLeft(EdSearch, a.searchEditLeft);
-  setLeft(BtnGo, a.goLeft);
-}
-
-void TFmMain::ApplyButtonBarPosition(const std::string& location, const std::string& textSize) {
-  const layout::RowTops t = layout::buttonBarPosition(location, textSize);
-  setTop(Bevel1, t.bevel);
-  for (QToolButton* b : Buttons) setTop(b, t.buttons);
-  setTop(BtnMenu, t.menuButton);
-  moveSubTickerTop(t.subTicker);
-  for (QWidget* w : {BtnUp, BtnDown}) setTop(w, t.upDown);
-  for (QWidget* w : {BtnSpeaker, BtnMute}) setTop(w, t.sound);
-  for (QWidget* w : {BtnMinimize, BtnClose}) setTop(w, t.windowButtons);
-  setTop(BtnDrag, t.drag);
-  for (QWidget* w : std::initializer_list<QWidget*>{BtnStartPlayList, BtnPausePlaylist, BtnPlayPlaylist,
-                                                    BtnStopPlaylist, BtnRewindPlaylist, BtnFFPlaylist})
-    setTop(w, t.playlistButtons);
-  for (QWidget* w : {BtnPauseTicker, BtnPlayTicker, BtnNextChannel}) setTop(w, t.tickerButtons);
-  setTop(BtnSearch, t.search);
-  setTop(EdSearch, t.searchEdit);
-  setTop(BtnGo, t.go);
-  setTop(ImgAdSponsor, t.adSponsor);
-  setTop(ImgMenu, t.menuImage);
-  if (t.ticker) moveTickerRowTop(*t.ticker);
-}
-
-void TFmMain::PlaceBar() {
-  const std::optional<QRect> work = platform_.screen.workArea();
-  const std::optional<int> workBottom = work ? std::optional<int>(work->y() + work->height()) : std::nullopt;
-  const layout::BarPlacement p = layout::placeBar(TickerPosition, height(), workBottom);
-  TickerPosition = p.tickerPosition;
-  if (p.align == layout::BarPlacement::Align::Top) {
-    alignBar(Align::Top);
-    // "Random" keeps the place the alignment gave it, without staying aligned.
-    if (TickerPosition == "Random") align_ = Align::None;
-  } else {
-    align_ = Align::None;
-    move(p.left.value_or(x()), p.top.value_or(y()));
-  }
-  if (p.showUp || p.showDown) {
-    BtnUp->setVisible(p.showUp);
-    BtnDown->setVisible(p.showDown);
-  }
-  if (p.childWindowTop) {
-    if (peers_.thumbnails) peers_.thumbnails->setTop(*p.childWindowTop);
-    if (peers_.slideshow) peers_.slideshow->setTop(*p.childWindowTop);
-  }
-}
-
-// The window docked at the top or bottom of the work area, as wide as the screen.
-void TFmMain::alignBar(Align align) {
-  align_ = align;
-  const QRect screen = platform_.screen.screenGeometry();
-  const QRect area = platform_.screen.workArea().value_or(screen);
-  if (align == Align::Top) setGeometry(area.x(), area.y(), area.width(), height());
-  if (align == Align::Bottom) setGeometry(area.x(), area.y() + area.height() - height(), area.width(), height());
-}
 
 // ---------------------------------------------------------------------------
 // Ticker panel
@@ -656,6 +534,15 @@ void TFmMain::CloseSearchField() {
   BtnSearch->setProperty("tag", 0);
 }
 
+void TFmMain::ImgAdSponsorClick() { sponsorClick(ImgAdSponsor); }
+void TFmMain::ImgSponsorLogoClick() { sponsorClick(ImgSponsorLogo); }
+
+void TFmMain::TimerStreamingAdTimer() {
+  TimerStreamingAd->stop();
+  ++StreamingAdLine;
+  if (StreamingAdLine >= static_cast<int>(StreamingAdLines.size())) StreamingAdLine = 0;
+}
+
 // ---------------------------------------------------------------------------
 // Notices from the other windows
 // ---------------------------------------------------------------------------
@@ -708,345 +595,6 @@ void TFmMain::ThumbnailViewerClosed() {
 }
 
 // ---------------------------------------------------------------------------
-// Channels
-// ---------------------------------------------------------------------------
-
-// A channel whose folder has lost its "!Tavo.ini" cannot become current: says so.
-bool TFmMain::switchFailed(int index) {
-  const std::string& folder = SubscriberFolders[static_cast<std::size_t>(index)];
-  if (fileExistsIn(folder, "!Tavo.ini")) return false;
-  const QString name = platform::fromFileText(SubscriberNames[static_cast<std::size_t>(index)]);
-  platform_.messages.showInfo(name.isEmpty() ? QString("That subscriber does not exist")
-                                             : "Subscriber " + name + " does not exist");
-  return true;
-}
-
-void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
-  if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
-  if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
-
-  if (sender == SwitchSender::ChannelEntry && entry) {
-    const int index = entry->data().toInt();
-    if (index < 0 || index >= static_cast<int>(SubscriberFolders.size())) return;
-    if (switchFailed(index)) {
-      // The previous channel stays current, and its entry stays ticked.
-      if (CurrentSubscriber < static_cast<int>(channelEntries_.size()))
-        channelEntries_[static_cast<std::size_t>(CurrentSubscriber)]->setChecked(true);
-      return;
-    }
-    CurrentSubscriber = index;
-    entry->setChecked(true);
-  } else {
-    const QString current = platform::fromFileText(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
-    for (QAction* e : channelEntries_)
-      if (e->toolTip().compare(current, Qt::CaseInsensitive) == 0) {
-        e->setChecked(true);
-        break;
-      }
-  }
-
-  settings_.setActiveSubscriber(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
-  SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
-  LoadSubscriberSettings();
-  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
-  if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
-  CloseSearchField();
-  ArrangeBar();
-  LoadStreamingAd();
-  if (sender == SwitchSender::ThumbnailViewer) BtnStartPlayListClick();
-}
-
-// ---------------------------------------------------------------------------
-// The channel's settings: buttons, sponsor pictures, playlist button
-// ---------------------------------------------------------------------------
-
-void TFmMain::LoadSubscriberSettings() {
-  PMnButtons->clear();
-  TimerStreamingAd->stop();
-  BtnMenu->hide();
-
-  const provider::ProviderSettings settings = provider::readProviderSettings(SubscriberFolder, ReadMode::Player);
-  const provider::SponsorOptions& sponsor = settings.sponsor;
-  BrowserChoice = settings.browser.browser.empty() ? provider::kBrowserDefault : settings.browser.browser;
-  StreamingAdFile = sponsor.streamingAdText;
-
-  // Buttons without caption are not in the list: they stay empty here.
-  std::vector<QString> captions(provider::kMaxButtons), actions(provider::kMaxButtons);
-  std::vector<int> lengths(provider::kMaxButtons, 0);
-  for (const provider::ButtonEntry& button : settings.buttons) {
-    if (button.number < 1 || button.number > provider::kMaxButtons) continue;
-    const std::size_t n = static_cast<std::size_t>(button.number - 1);
-    captions[n] = platform::fromFileText(doubleChar(button.caption, '&'));
-    actions[n] = platform::fromFileText(button.action);
-    lengths[n] = static_cast<int>(captions[n].size());
-  }
-  const layout::ButtonRow row = layout::buttonRow(lengths, buttonTextBold_, !StreamingAdFile.empty(),
-                                                  BtnStartPlayList->x());
-  Bevel1->setGeometry(row.bevelLeft, Bevel1->y(), row.bevelWidth, Bevel1->height());
-  for (std::size_t n = 0; n < captions.size(); ++n) PlaceButton(static_cast<int>(n), captions[n], actions[n], row);
-
-  setSubTickerSpan(row.subTickerLeft, row.subTickerWidth);
-  setLeft(BtnFFPlaylist, row.ffLeft);
-  setLeft(BtnRewindPlaylist, row.rewindLeft);
-  setLeft(BtnStopPlaylist, row.stopLeft);
-  setLeft(BtnPlayPlaylist, row.playLeft);
-  setLeft(BtnPausePlaylist, row.pauseLeft);
-
-  CaptionText = sponsor.captionText;
-  TimerStreamingAd->setInterval(sponsor.streamingAdIntervalMs());
-
-  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, builtInSponsorBox_);
-  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, QPixmap());
-
-  refreshBullets();
-
-  if (fileExistsIn(SubscriberFolder, "PlayList.ini")) {
-    BtnStartPlayList->show();
-  } else {
-    ShowPlayButton();
-    BtnStartPlayList->hide();
-  }
-}
-
-// One button of the row: shown with its caption and action, hidden, or moved
-// into the menu of buttons that did not fit.
-void TFmMain::PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row) {
-  QToolButton* button = Buttons[static_cast<std::size_t>(n)];
-  const layout::ButtonSlot& slot = row.buttons[static_cast<std::size_t>(n)];
-  if (caption.isEmpty()) {
-    button->hide();
-    return;
-  }
-  button->setText(caption);
-  button->setToolTip(action);
-  QPalette pal = button->palette();
-  const bool channelLink = startsWithIgnoreCase(platform::toFileText(action), "Subscriber");
-  pal.setColor(QPalette::ButtonText, channelLink ? QColor(255, 0, 0) : QColor(0, 0, 0));
-  button->setPalette(pal);
-  button->setGeometry(slot.left, button->y(), slot.width, layout::kButtonHeight);
-  button->setVisible(slot.visible);
-  if (slot.inMenu) {
-    QAction* entry = PMnButtons->addAction(caption);
-    entry->setToolTip(action);
-    entry->setData(action);
-    connect(entry, &QAction::triggered, this, [this, entry] { ExecuteLink(entry->data().toString()); });
-    if (BtnMenu->isHidden()) {
-      setLeft(BtnMenu, row.menuButtonLeft);
-      BtnMenu->show();
-    }
-  }
-}
-
-// A sponsor picture: the channel's file when it names one that exists and can
-// be shown, else the fallback (the built-in sponsor box, or an empty logo), so
-// that one sponsor's picture never stays on another sponsor's channel.
-void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                                const QPixmap& fallback) {
-  picture->setToolTip(platform::fromFileText(link));
-  QPixmap pix;
-  if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
-  if (pix.isNull()) {
-    pix = fallback;
-  } else if (pix.width() > picture->width() || pix.height() > picture->height()) {
-    pix = pix.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  }
-  picture->setPixmap(pix);
-}
-
-void TFmMain::ImgAdSponsorClick() { sponsorClick(ImgAdSponsor); }
-void TFmMain::ImgSponsorLogoClick() { sponsorClick(ImgSponsorLogo); }
-
-// A sponsor picture's link is a document in the channel folder or an address.
-void TFmMain::sponsorClick(QLabel* picture) {
-  QString target = picture->toolTip();
-  const std::string stored = platform::toFileText(target);
-  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(resolveName(SubscriberFolder, stored));
-  OpenInBrowser(target);
-}
-
-// ---------------------------------------------------------------------------
-// Playlist area and streaming ad
-// ---------------------------------------------------------------------------
-
-void TFmMain::ShowPlayButton() {
-  for (QToolButton* b : {BtnPausePlaylist, BtnPlayPlaylist, BtnStopPlaylist, BtnRewindPlaylist, BtnFFPlaylist})
-    b->hide();
-  BtnStartPlayList->show();
-  if (!StreamingAdFile.empty()) {
-    showSubTicker(true);
-    TimerStreamingAd->start();
-  }
-}
-
-void TFmMain::ShowPlaylistControls() {
-  TimerStreamingAd->stop();
-  BtnStartPlayList->hide();
-  showSubTicker(false);
-  for (QToolButton* b : {BtnPausePlaylist, BtnPlayPlaylist, BtnStopPlaylist, BtnRewindPlaylist, BtnFFPlaylist})
-    b->show();
-}
-
-void TFmMain::TimerStreamingAdTimer() {
-  TimerStreamingAd->stop();
-  ++StreamingAdLine;
-  if (StreamingAdLine >= static_cast<int>(StreamingAdLines.size())) StreamingAdLine = 0;
-}
-
-// ---------------------------------------------------------------------------
-// The link dispatcher
-// ---------------------------------------------------------------------------
-
-bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, int flags) {
-  bool result = true;
-  playlistOpenWindow_ = PlaylistWindow::None;
-  const std::string link = collapseRuns(platform::toFileText(linkText), '&');
-  const std::string folder = platform::toFileText(folderText);
-  const ClassifiedLink c = classifyLink(link);
-
-  switch (c.kind) {
-    case LinkClass::Channel: {
-      const QString name = platform::fromFileText(c.name);
-      int index = 0;
-      for (std::size_t i = 0; i < SubscriberNames.size(); ++i)
-        if (platform::fromFileText(SubscriberNames[i]).compare(name, Qt::CaseInsensitive) == 0) {
-          index = static_cast<int>(i);
-          break;
-        }
-      if (!fileExistsIn(SubscriberFolders[static_cast<std::size_t>(index)], "!Tavo.ini")) {
-        // The current channel stays as it was.
-        platform_.messages.showInfo(name.isEmpty() ? QString("That subscriber does not exist")
-                                                   : "Subscriber " + name + " does not exist");
-        return false;
-      }
-      CurrentSubscriber = index;
-      SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(index)];
-      MChChangeSubscriberClick((flags & PlaylistMark) ? SwitchSender::ThumbnailViewer : SwitchSender::Nothing);
-      break;
-    }
-    case LinkClass::Slideshow:
-      if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Slideshow;
-      if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
-      if (fileExistsIn(SubscriberFolder, c.name + "\\Slideshow.ini"))
-        OpenSlideshow(resolveName(SubscriberFolder, c.name));
-      else
-        result = false;
-      break;
-    case LinkClass::Thumbnails:
-      if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Thumbnails;
-      if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
-      if (fileExistsIn(SubscriberFolder, c.name + "\\Thumbnail.ini"))
-        OpenThumbnails(resolveName(SubscriberFolder, c.name));
-      else
-        result = false;
-      break;
-    case LinkClass::Browser:
-      break;
-    case LinkClass::Setup:
-      if (peers_.playlist) peers_.playlist->stop();
-      if (peers_.setup) peers_.setup->runModal(ProjectFile);
-      break;
-    case LinkClass::Program:
-      if (fileExistsIn(SubscriberFolder, link)) {
-        const std::string program = resolveName(SubscriberFolder, link);
-        result = platform_.shell.startProgram(platform::fromPath(program), {}, platform::fromPath(folderOf(program)));
-      } else {
-        result = false;
-      }
-      break;
-    case LinkClass::TickerText:
-      if (fileExistsIn(SubscriberFolder, link))
-        LoadTicker(resolveName(SubscriberFolder, link));
-      else
-        result = false;
-      break;
-    case LinkClass::Document: {
-      QString target;
-      if (!folder.empty() && fileExistsIn(SubscriberFolder, folder + "\\" + link))
-        target = platform::fromPath(resolveName(SubscriberFolder, folder + "\\" + link));
-      else if (fileExistsIn(SubscriberFolder, link))
-        target = platform::fromPath(resolveName(SubscriberFolder, link));
-      else
-        target = platform::fromFileText(link);  // a web or mail address
-      result = platform_.shell.openDocument(target);
-      break;
-    }
-  }
-  return result;
-}
-
-void TFmMain::OpenSlideshow(const std::string& folder) {
-  if (!peers_.slideshow || !fileExistsIn(withTrailingSeparator(folder), "SlideShow.ini")) return;
-  peers_.slideshow->setGeometry(layout::slideshowGeometry(TickerPosition, screenWidth(), screenHeight(), height()));
-  peers_.slideshow->setFolder(withoutTrailingSeparator(folder));
-  if (TickerPosition == "Bottom") moveToScreenBottom();
-  peers_.slideshow->show();
-}
-
-void TFmMain::OpenThumbnails(const std::string& folder) {
-  if (!peers_.thumbnails || !fileExistsIn(withTrailingSeparator(folder), "Thumbnail.ini")) return;
-  const std::optional<QRect> work = platform_.screen.workArea();
-  const std::optional<int> workBottom = work ? std::optional<int>(work->y() + work->height()) : std::nullopt;
-  peers_.thumbnails->setMainWindow(this);
-  peers_.thumbnails->setGeometry(
-      layout::thumbnailGeometry(TickerPosition, screenWidth(), screenHeight(), workBottom, height()));
-  peers_.thumbnails->setFolder(withoutTrailingSeparator(folder));
-  if (TickerPosition == "Bottom") moveToScreenBottom();
-  peers_.thumbnails->show();
-}
-
-// The bar at the bottom makes room for a set window above it: it leaves its
-// docking and sits on the screen's bottom edge.
-void TFmMain::moveToScreenBottom() {
-  align_ = Align::None;
-  update();
-  move(x(), screenHeight() - height());
-}
-
-void TFmMain::OpenInBrowser(const QString& address) {
-  if (BrowserChoice != "Default") {
-    if (!peers_.browser) return;
-    peers_.browser->setGeometry(layout::browserGeometry(screenWidth(), screenHeight(), height()));
-    peers_.browser->setAddress(address);
-    peers_.browser->show();
-  } else {
-    platform_.shell.openDocument(address);
-  }
-}
-
-void TFmMain::OpenAddSubscribersPage() { OpenInBrowser(QString(kProductWebSite) + "tavoplayer/tavoplayer-addsubs.html"); }
-
-// ---------------------------------------------------------------------------
-// The video window's question prompt
-// ---------------------------------------------------------------------------
-
-void TFmMain::QuestionPrompt() {
-  VideoWindowPort* video = peers_.video;
-  if (!video) return;
-  const QString link = video->promptLink();
-  const std::string stored = platform::toFileText(link);
-  const bool web = startsWithIgnoreCase(stored, "http");
-  const bool page = !web && startsWithIgnoreCase(fileExtension(stored), ".htm");
-  if (!web && !page) return;
-  TimerQuestionPrompt->start();
-  video->giveFocus();
-  const QSize window = video->windowSize(), panel = video->promptPanelSize();
-  const layout::Point at = layout::promptPanelPosition(window.width(), window.height(), panel.width(), panel.height());
-  video->showPromptPanel(QPoint(at.x, at.y), video->promptText());
-  PendingPromptLink = web ? link : platform::fromPath(resolveName(SubscriberFolder, stored));
-}
-
-void TFmMain::TimerQuestionPromptTimer() {
-  TimerQuestionPrompt->stop();
-  if (peers_.video) peers_.video->hidePromptPanel();
-}
-
-void TFmMain::OpenPromptLink() {
-  if (peers_.video) peers_.video->bringToFront();
-  OpenInBrowser(PendingPromptLink);
-  if (peers_.video) peers_.video->bringToFront();
-}
-
-// ---------------------------------------------------------------------------
 // The ticker and the streaming-ad scroller
 // ---------------------------------------------------------------------------
 
@@ -1082,130 +630,9 @@ void TFmMain::setTickerSpeed(int position) { Ticker->setScrollSpeed(ticker::spee
 
 int TFmMain::currentTickerSpeed() const { return ticker::speedPosition(Ticker->ScrollSpeed()); }
 
-void TFmMain::setTickerRow(int top, int height) {
-  Ticker->setGeometry(Ticker->x(), top, Ticker->width(), height);
-  PnTicker->setGeometry(PnTicker->x(), top, PnTicker->width(), height);
-}
-
-void TFmMain::moveTickerRowTop(int top) {
-  setTop(Ticker, top);
-  setTop(PnTicker, top);
-}
-
-void TFmMain::alignPanelWithTicker() {
-  PnTicker->setGeometry(Ticker->x(), PnTicker->y(), Ticker->width(), PnTicker->height());
-}
-
-void TFmMain::moveSubTickerTop(int top) { setTop(SubTicker, top); }
-
-void TFmMain::setSubTickerSpan(int left, int width) {
-  SubTicker->setGeometry(left, SubTicker->y(), std::max(width, 0), layout::kSubTickerHeight);
-}
-
 void TFmMain::showSubTicker(bool on) {
   SubTicker->setEnabled(on);
   SubTicker->setVisible(on);
-}
-
-void TFmMain::SetTickerColors(const QColor& background, const QColor& text) {
-  QPalette p = PnTicker->palette();
-  p.setColor(QPalette::Window, background);
-  PnTicker->setPalette(p);
-  Ticker->setColor(background);
-  ticker::TScrollerCollection& items = Ticker->Items();
-  for (int i = 0; i < items.Count(); ++i) items.Items(i)->setBackground(background);
-  // Items that hold a copy of the old bullet keep it until the settings load
-  // puts the new one in.
-  bullet_ = glyphs::bulletImage(background, text);
-  Image1->setPixmap(bullet_);
-}
-
-void TFmMain::ApplyTickerFont() {
-  ticker::TScrollerCollection& items = Ticker->Items();
-  for (int i = 0; i < items.Count(); ++i) {
-    items.Items(i)->setFont(TickerFont);
-    items.Items(i)->setFontColor(TickerFontColor);
-  }
-  if (ticker::TScrollerItem* caption = items.Items(1)) caption->setFontColor(Qt::white);
-  PnTicker->setFont(TickerFont);
-  QPalette p = PnTicker->palette();
-  p.setColor(QPalette::WindowText, TickerFontColor);
-  PnTicker->setPalette(p);
-  LbTicker->setFont(TickerFont);
-  LbTicker->setPalette(p);
-}
-
-// The bullets between the ticker's items (2, 4, 6, ...) take the current bullet.
-void TFmMain::refreshBullets() {
-  ticker::TScrollerCollection& items = Ticker->Items();
-  for (int i = 2; i < items.Count(); i += 2) items.Items(i)->setBitmap(bullet_);
-}
-
-void TFmMain::LoadTicker(const std::string& file) {
-  Ticker->setActive(false);
-  Ticker->Reset();
-  Ticker->setGeometry(layout::kTickerLeft, Ticker->y(), layout::tickerWidth(BtnSearch->x()), Ticker->height());
-  Ticker->setShowHyperlinkHint(true);
-  ticker::TScrollerCollection& items = Ticker->Items();
-  items.Clear();
-
-  // Each text item gets the ticker font before its text, so that its image is
-  // rendered once.
-  const auto textItem = [&](const QString& text, const QColor& color) {
-    ticker::TScrollerItem* item = items.Add();
-    item->setFont(TickerFont);
-    item->setFontColor(color);
-    item->setMargin(30);
-    item->setText1(text);
-    return item;
-  };
-  const auto bulletItem = [&] { items.Add()->setBitmap(bullet_); };
-
-  ticker::TScrollerItem* gap = items.Add();
-  gap->setMargin(static_cast<quint16>(std::clamp(layout::tickerGap(Ticker->width()), 0, 65535)));
-  textItem(platform::fromFileText(CaptionText), Qt::white);
-  bulletItem();
-  if (isFile(file)) {
-    for (const TickerLine& line : readTickerText(file, ReadMode::Player)) {
-      ticker::TScrollerItem* item = textItem(platform::fromFileText(line.text), TickerFontColor);
-      const QString link = platform::fromFileText(line.hotlink);
-      item->setHyperlink(link);
-      item->setHint(link);
-      bulletItem();
-    }
-  }
-  Ticker->setActive(true);
-  ApplyTickerFont();
-}
-
-void TFmMain::LoadStreamingAd() {
-  StreamingAdLines.clear();
-  if (StreamingAdFile.empty() || !fileExistsIn(SubscriberFolder, StreamingAdFile)) {
-    SubTicker->hide();
-    SubTicker->lower();
-    return;
-  }
-  const std::vector<TickerLine> lines = readTickerText(resolveName(SubscriberFolder, StreamingAdFile), ReadMode::Player);
-  for (const TickerLine& line : lines) StreamingAdLines.push_back(line.text);
-  StreamingAdLine = 0;
-
-  SubTicker->setActive(false);
-  ticker::TScrollerCollection& items = SubTicker->Items();
-  items.Clear();
-  const QColor bar = toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)});
-  SubTicker->setColor(bar);
-  items.Add()->setMargin(static_cast<quint16>(std::clamp(SubTicker->width(), 0, 65535)));
-  QFont font("Arial");
-  font.setPointSize(8);
-  for (const TickerLine& line : lines) {
-    ticker::TScrollerItem* item = items.Add();
-    item->setFont(font);
-    item->setFontColor(Qt::black);
-    item->setBackground(bar);
-    item->setText1(platform::fromFileText(line.text));
-    item->setHyperlink(platform::fromFileText(line.hotlink));
-  }
-  SubTicker->setActive(true);
 }
 
 void TFmMain::BtnPlayTickerClick() {
