@@ -5,7 +5,9 @@
 
 #include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
+#include "player/bar/PlaylistRunner.h"
 #include "player/bar/TFmMain.h"
+#include "player/video/TFmVideoPlayerSmall.h"
 #include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
@@ -28,6 +30,15 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::player::TFmVideoPlayerSmall video;
+  video.setMainWindow([&bar](tavo::player::BarMessage m) { return bar.BarMessageReceived(m); });
+  tavo::player::PlaylistRunner playlist(bar, &video);
+  QObject::connect(&video, &tavo::player::TFmVideoPlayerSmall::closed, &playlist,
+                   &tavo::player::PlaylistRunner::videoClosed);
+  tavo::player::BarPeers peers = bar.peers();
+  peers.playlist = &playlist;
+  peers.video = &video;
+  bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");
   bar.show();
