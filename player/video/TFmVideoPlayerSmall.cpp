@@ -195,15 +195,17 @@ void TFmVideoPlayerSmall::ensureMedia() {
   connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
     // A file without pictures opens without a frame.
     if ((status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) && !Opened &&
-        !player_->hasVideo())
+        player_->hasAudio() && !player_->hasVideo())
       OpenComplete(QSize());
     if (status == QMediaPlayer::InvalidMedia) {
+      playbackFailed();
       const QString why = "cannot play " + player_->source().toLocalFile() + ": " + player_->errorString();
       qWarning("video window: %s", qPrintable(why));
       emit failed(why);
     }
   });
   connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
+    playbackFailed();
     const QString why = "cannot play " + player_->source().toLocalFile() + ": " + text;
     qWarning("video window: %s", qPrintable(why));
     emit failed(why);
@@ -218,6 +220,13 @@ void TFmVideoPlayerSmall::ensureMedia() {
     playPause_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     playPause_->setToolTip(playing ? "Pause" : "Play");
   });
+}
+
+// Nothing plays, and the window keeps its design size.
+void TFmVideoPlayerSmall::playbackFailed() {
+  player_->stop();
+  Opened = false;
+  resize(kDesignSize);
 }
 
 // ---- the runner's operations ------------------------------------------------

@@ -112,6 +112,7 @@ class TFmVideoPlayerSmall : public QWidget, public VideoWindowPort {
   void ensureMedia();
   void loadSyncLines();
   void OpenComplete(QSize videoSize);
+  void playbackFailed();
   void positionChanged(qint64 ms);
   void updateStrip();
   void notify(BarMessage message);
