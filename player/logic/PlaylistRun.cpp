@@ -80,6 +80,7 @@ void PlaylistRun::endItem() {
 
 void PlaylistRun::timerTick() {
   timer_.disable();
+  if (state_ != State::Running) return;  // a tick that was due when the run stopped
   endItem();
   if (index_ < lastIndex()) {
     ++index_;
