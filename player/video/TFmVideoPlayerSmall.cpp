@@ -104,7 +104,9 @@ TFmVideoPlayerSmall::TFmVideoPlayerSmall(QWidget* parent) : QWidget(parent, Qt::
   });
 
   // The question panel, above the picture.
-  Panel1 = new QFrame(this);
+  // A frameless tool window of its own over this one: the video surface is a
+  // native window, which would cover a plain child.
+  Panel1 = new QFrame(this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   Panel1->setObjectName("Panel1");
   Panel1->setFrameShape(QFrame::Panel);
   Panel1->setFrameShadow(QFrame::Raised);
@@ -116,8 +118,6 @@ TFmVideoPlayerSmall::TFmVideoPlayerSmall(QWidget* parent) : QWidget(parent, Qt::
   panelPal.setColor(QPalette::Button, QColor(212, 208, 200));
   Panel1->setPalette(panelPal);
   Panel1->setFixedSize(kPromptPanelSize);
-  // A native window of its own, so that it stacks above the video surface.
-  Panel1->setAttribute(Qt::WA_NativeWindow);
   auto* panelLayout = new QVBoxLayout(Panel1);
   panelLayout->setContentsMargins(2, 2, 2, 6);
   auto* title = new QLabel("  Launch Web Page", Panel1);
@@ -146,7 +146,6 @@ TFmVideoPlayerSmall::TFmVideoPlayerSmall(QWidget* parent) : QWidget(parent, Qt::
   panelLayout->addWidget(title);
   panelLayout->addWidget(LbQuestion, 1);
   panelLayout->addLayout(buttons);
-  Panel1->move((width() - Panel1->width()) / 2, (height() - Panel1->height()) / 2);
   Panel1->hide();
   connect(BtnNo, &QPushButton::clicked, this, [this] { Panel1->hide(); });
   connect(BtnYes, &QPushButton::clicked, this, [this] {
@@ -182,7 +181,6 @@ void TFmVideoPlayerSmall::ensureMedia() {
   delete layout->takeAt(0);  // the stretch that held the place of the picture
   layout->insertWidget(0, video_, 1);
   player_->setVideoOutput(video_);
-  Panel1->raise();
 
   connect(video_->videoSink(), &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
     if (!frame.isValid()) return;
@@ -415,10 +413,10 @@ QSize TFmVideoPlayerSmall::promptPanelSize() const { return Panel1->size(); }
 
 void TFmVideoPlayerSmall::showPromptPanel(QPoint topLeft, const QString& question) {
   LbQuestion->setText(question);
-  Panel1->move(topLeft);
+  Panel1->move(mapToGlobal(topLeft));
+  bringToFront();
   Panel1->show();
   Panel1->raise();
-  bringToFront();
 }
 
 void TFmVideoPlayerSmall::hidePromptPanel() { Panel1->hide(); }

@@ -190,7 +190,7 @@ TEST_F(VideoOnTheBar, ADueHttpLineShowsTheQuestionAndYesOpensItThroughTheBar) {
   ASSERT_TRUE(waitFor([&] { return window.Panel1->isVisible(); }));
   EXPECT_EQ(window.LbQuestion->text(), "See the offer?");
   EXPECT_TRUE(bar->TimerQuestionPrompt->isActive());
-  const QPoint at = window.Panel1->pos();
+  const QPoint at = window.mapFromGlobal(window.Panel1->pos());
   EXPECT_NEAR(at.x(), (window.width() - window.Panel1->width()) / 2, 1);
   EXPECT_NEAR(at.y(), (window.height() - window.Panel1->height()) / 2 - 20, 1);
 
