@@ -17,6 +17,8 @@ namespace tavo::player {
 PlaylistRunner::PlaylistRunner(TFmMain& bar, VideoWindowPort* video, QObject* parent)
     : QObject(parent), bar_(bar), video_(video), run_(*this, *this) {
   traceFile_ = qEnvironmentVariable("TAVO_PLAYLIST_TRACE");
+  // A coarse timer may end a 2-second item up to 100 ms early.
+  bar_.TimerPlayList->setTimerType(Qt::PreciseTimer);
   connect(bar_.TimerPlayList, &QTimer::timeout, this, &PlaylistRunner::TimerPlayListTimer);
 }
 
