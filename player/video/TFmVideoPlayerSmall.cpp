@@ -164,12 +164,27 @@ static void selectMediaBackEnd() {
   if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
 }
 
+// The audio output and the picture area are made once; each file gets a media
+// player of its own, since a pipeline used before can refuse a file started
+// again ("Internal data stream error" on the third start of the same clip).
 void TFmVideoPlayerSmall::ensureMedia() {
-  if (player_) return;
   selectMediaBackEnd();
+  if (player_) {
+    player_->disconnect(this);
+    player_->stop();
+    player_->setVideoOutput(nullptr);
+    player_->deleteLater();
+    player_ = nullptr;
+  }
+  if (!audio_) createOutputs();
   player_ = new QMediaPlayer(this);
-  audio_ = new QAudioOutput(this);
   player_->setAudioOutput(audio_);
+  player_->setVideoOutput(video_);
+  connectPlayer();
+}
+
+void TFmVideoPlayerSmall::createOutputs() {
+  audio_ = new QAudioOutput(this);
   video_ = new QVideoWidget(this);
   video_->setObjectName("ActiveMovie1");
   QPalette pal = video_->palette();
@@ -180,8 +195,6 @@ void TFmVideoPlayerSmall::ensureMedia() {
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   delete layout->takeAt(0);  // the stretch that held the place of the picture
   layout->insertWidget(0, video_, 1);
-  player_->setVideoOutput(video_);
-
   connect(video_->videoSink(), &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
     if (!frame.isValid()) return;
     if (firstFrameMs_ < 0) {
@@ -190,6 +203,9 @@ void TFmVideoPlayerSmall::ensureMedia() {
     }
     if (!Opened) OpenComplete(frame.size());
   });
+}
+
+void TFmVideoPlayerSmall::connectPlayer() {
   connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
     // A file without pictures opens without a frame.
     if ((status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) && !Opened &&
@@ -239,7 +255,6 @@ void TFmVideoPlayerSmall::startItem(const playlist::VideoRequest& request) {
   firstFrameMs_ = -1;
   sinceStart_.start();
   ensureMedia();
-  player_->stop();
   Panel1->hide();
   loadSyncLines();
   player_->setPlaybackRate(1.0);
@@ -253,7 +268,6 @@ void TFmVideoPlayerSmall::startItem(const playlist::VideoRequest& request) {
   if (!file || !isFile(*file)) {
     const QString why = "cannot play " + QString::fromStdString(SubscriberFolder + ItemFile) + ": no such file";
     qWarning("video window: %s", qPrintable(why));
-    player_->setSource(QUrl());
     emit failed(why);
     return;
   }

@@ -110,6 +110,8 @@ class TFmVideoPlayerSmall : public QWidget, public VideoWindowPort {
 
  private:
   void ensureMedia();
+  void createOutputs();
+  void connectPlayer();
   void loadSyncLines();
   void OpenComplete(QSize videoSize);
   void playbackFailed();
