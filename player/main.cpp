@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <memory>
 
 #include "common/StartupTrace.h"
 #include "player/bar/Glyphs.h"
+#include "player/bar/LazySetWindows.h"
 #include "player/bar/PlaylistRunner.h"
 #include "player/bar/TFmMain.h"
+#include "player/slideshow/BarHost.h"
+#include "player/slideshow/SoundPlayer.h"
+#include "player/slideshow/TFmSlideshow.h"
+#include "player/thumbnails/TFmThumbViewer.h"
 #include "player/video/TFmVideoPlayerSmall.h"
 #include "platform/QtPlatform.h"
 
@@ -30,12 +36,32 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
+  tavo::trace::mark("bar constructed");
+  // The picture windows: each made once, when a link first opens it, and then
+  // kept hidden between showings. Their sound players make the multimedia back
+  // end only when a set has a sound.
+  tavo::player::pictures::BarHost pictureHost(bar);
+  tavo::player::pictures::MultimediaSoundPlayer slideshowSound, viewerSound;
+  std::unique_ptr<tavo::player::pictures::TFmSlideshow> slideshow;
+  std::unique_ptr<tavo::player::pictures::TFmThumbViewer> thumbnails;
+  tavo::player::LazySlideshowWindow lazySlideshow([&]() -> tavo::player::SlideshowWindowPort& {
+    slideshow = std::make_unique<tavo::player::pictures::TFmSlideshow>(platform, pictureHost, slideshowSound);
+    return slideshow->port();
+  });
+  tavo::player::LazyThumbnailViewer lazyThumbnails([&]() -> tavo::player::ThumbnailViewerPort& {
+    thumbnails = std::make_unique<tavo::player::pictures::TFmThumbViewer>(platform, pictureHost, viewerSound);
+    return thumbnails->port();
+  });
+  // The video window is a light window until its first Play, which makes the
+  // media player; the runner drives it and the slideshow and thumbnail windows.
   tavo::player::TFmVideoPlayerSmall video;
   video.setMainWindow([&bar](tavo::player::BarMessage m) { return bar.BarMessageReceived(m); });
   tavo::player::PlaylistRunner playlist(bar, &video);
   QObject::connect(&video, &tavo::player::TFmVideoPlayerSmall::closed, &playlist,
                    &tavo::player::PlaylistRunner::videoClosed);
   tavo::player::BarPeers peers = bar.peers();
+  peers.slideshow = &lazySlideshow;
+  peers.thumbnails = &lazyThumbnails;
   peers.playlist = &playlist;
   peers.video = &video;
   bar.setPeers(peers);

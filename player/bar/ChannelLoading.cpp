@@ -15,6 +15,7 @@
 #include "format/TickerText.h"
 #include "platform/QtText.h"
 #include "player/bar/BarWidgets.h"
+#include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
 #include "player/logic/BarLayout.h"
 #include "ticker/TQxScroller.h"
@@ -115,8 +116,8 @@ void TFmMain::LoadSubscriberSettings() {
   CaptionText = sponsor.captionText;
   TimerStreamingAd->setInterval(sponsor.streamingAdIntervalMs());
 
-  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, builtInSponsorBox_);
-  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, QPixmap());
+  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, Fallback::BuiltInSponsorBox);
+  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, Fallback::Empty);
 
   refreshBullets();
 
@@ -161,12 +162,16 @@ void TFmMain::PlaceButton(int n, const QString& caption, const QString& action, 
 // be shown, else the fallback (the built-in sponsor box, or an empty logo), so
 // that one sponsor's picture never stays on another sponsor's channel.
 void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                                const QPixmap& fallback) {
+                                Fallback fallback) {
   picture->setToolTip(platform::fromFileText(link));
   QPixmap pix;
   if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
   if (pix.isNull()) {
-    pix = fallback;
+    // The built-in box is drawn the first time a channel needs it.
+    if (fallback == Fallback::BuiltInSponsorBox) {
+      if (builtInSponsorBox_.isNull()) builtInSponsorBox_ = glyphs::builtInSponsorBox();
+      pix = builtInSponsorBox_;
+    }
   } else if (pix.width() > picture->width() || pix.height() > picture->height()) {
     pix = pix.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
   }
@@ -237,6 +242,11 @@ void TFmMain::LoadStreamingAd() {
 // The channel's ticker
 // ---------------------------------------------------------------------------
 
+// A ticker text may hold thousands of lines while the bar shows only the
+// first few: the first kTickerLinesAtOnce lines go on the band at once, the
+// rest in batches while the event loop is idle, in their order. The band only
+// grows at its far end, which is out of view while the rest comes in, so what
+// the user sees is the same, and the bar appears without waiting.
 void TFmMain::LoadTicker(const std::string& file) {
   Ticker->setActive(false);
   Ticker->Reset();
@@ -244,34 +254,52 @@ void TFmMain::LoadTicker(const std::string& file) {
   Ticker->setShowHyperlinkHint(true);
   ticker::TScrollerCollection& items = Ticker->Items();
   items.Clear();
-
-  // Each text item gets the ticker font before its text, so that its image is
-  // rendered once.
-  const auto textItem = [&](const QString& text, const QColor& color) {
-    ticker::TScrollerItem* item = items.Add();
-    item->setFont(TickerFont);
-    item->setFontColor(color);
-    item->setMargin(30);
-    item->setText1(text);
-    return item;
-  };
-  const auto bulletItem = [&] { items.Add()->setBitmap(bullet_); };
+  tickerLoadTimer_->stop();
+  pendingTickerLines_.clear();
+  pendingTickerNext_ = 0;
 
   ticker::TScrollerItem* gap = items.Add();
   gap->setMargin(static_cast<quint16>(std::clamp(layout::tickerGap(Ticker->width()), 0, 65535)));
-  textItem(platform::fromFileText(CaptionText), Qt::white);
-  bulletItem();
+  ticker::TScrollerItem* caption = items.Add();
+  caption->setFont(TickerFont);
+  caption->setFontColor(Qt::white);
+  caption->setMargin(30);
+  caption->setText1(platform::fromFileText(CaptionText));
+  items.Add()->setBitmap(bullet_);
   if (isFile(file)) {
-    for (const TickerLine& line : readTickerText(file, ReadMode::Player)) {
-      ticker::TScrollerItem* item = textItem(platform::fromFileText(line.text), TickerFontColor);
-      const QString link = platform::fromFileText(line.hotlink);
-      item->setHyperlink(link);
-      item->setHint(link);
-      bulletItem();
-    }
+    pendingTickerLines_ = readTickerText(file, ReadMode::Player);
+    addTickerLines(kTickerLinesAtOnce);
   }
   Ticker->setActive(true);
   ApplyTickerFont();
 }
+
+// Each line is its text item, with the ticker font set before its text so that
+// it is measured once, and a bullet.
+void TFmMain::addTickerLines(std::size_t count) {
+  ticker::TScrollerCollection& items = Ticker->Items();
+  const std::size_t end = std::min(pendingTickerLines_.size(), pendingTickerNext_ + count);
+  for (; pendingTickerNext_ < end; ++pendingTickerNext_) {
+    const TickerLine& line = pendingTickerLines_[pendingTickerNext_];
+    ticker::TScrollerItem* item = items.Add();
+    item->setFont(TickerFont);
+    item->setFontColor(TickerFontColor);
+    item->setMargin(30);
+    item->setText1(platform::fromFileText(line.text));
+    const QString link = platform::fromFileText(line.hotlink);
+    item->setHyperlink(link);
+    item->setHint(link);
+    items.Add()->setBitmap(bullet_);
+  }
+  if (TickerLoading()) {
+    tickerLoadTimer_->start();
+  } else {
+    tickerLoadTimer_->stop();
+    pendingTickerLines_ = {};
+    pendingTickerNext_ = 0;
+  }
+}
+
+void TFmMain::FinishTickerLoading() { addTickerLines(pendingTickerLines_.size()); }
 
 }  // namespace tavo::player

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "format/PlayerSettings.h"
+#include "format/TickerText.h"
 #include "platform/Platform.h"
 #include "player/bar/BarMessage.h"
 #include "player/bar/BarPeers.h"
@@ -123,6 +124,11 @@ class TFmMain : public QWidget {
 
   // ---- ticker and ticker panel ----
   void LoadTicker(const std::string& file);
+  // Long ticker texts come in while the event loop is idle (see LoadTicker);
+  // true until every line is on the band.
+  bool TickerLoading() const { return pendingTickerNext_ < pendingTickerLines_.size(); }
+  // Puts every line still waiting on the band at once.
+  void FinishTickerLoading();
   void ShowPanelText(const QString& text, const QString& hotlink);
 
   // ---- channels and the channel's settings ----
@@ -217,6 +223,8 @@ class TFmMain : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Notices from the other windows (BarMessageEvent.h) go to BarMessageReceived.
+  bool event(QEvent* event) override;
 
  private:
   enum class Align { None, Top, Bottom };
@@ -225,8 +233,8 @@ class TFmMain : public QWidget {
   void buildSubscriberMenu();
   void allowSubscriberMenu(QWidget* control);
   void PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row);
-  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                         const QPixmap& fallback);
+  enum class Fallback { Empty, BuiltInSponsorBox };
+  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link, Fallback fallback);
   void sponsorClick(QLabel* picture);
   void refreshBullets();
   void startSystemMove();
@@ -264,6 +272,14 @@ class TFmMain : public QWidget {
   PlaylistWindow playlistOpenWindow_ = PlaylistWindow::None;
   QPixmap bullet_;
   QPixmap builtInSponsorBox_;
+  // The lines of the channel's ticker text that LoadTicker left for later,
+  // and how many lines go on the band at once and in each idle batch.
+  static constexpr std::size_t kTickerLinesAtOnce = 50;
+  static constexpr std::size_t kTickerLinesPerBatch = 100;
+  std::vector<TickerLine> pendingTickerLines_;
+  std::size_t pendingTickerNext_ = 0;
+  QTimer* tickerLoadTimer_ = nullptr;
+  void addTickerLines(std::size_t count);
 };
 
 }  // namespace tavo::player
