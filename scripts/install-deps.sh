@@ -15,6 +15,8 @@ packages=(
   # the test media (scripts/make-test-media.sh) and the playback CPU benchmark
   ffmpeg gstreamer1.0-tools
   libarchive-dev
+  # publishing: the web site upload, zip and unzip to compare the archives against
+  libcurl4-openssl-dev zip unzip
   # "Arial" resolves to a metric-compatible face
   fonts-liberation
   # tests, benchmarks, fuzzers
@@ -23,6 +25,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   # reads printed PDF reports back as text
   poppler-utils
+  # a local FTP server for the upload test
+  python3-pyftpdlib
 )
 
 missing=()
