@@ -9,6 +9,11 @@ packages=(
   # GUI, sound and video, web pages, archives
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
   qt6-multimedia-dev qt6-webengine-dev qt6-webengine-dev-tools
+  # the video window's media back end (Qt's GStreamer plugin) and its decoders
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  gstreamer1.0-pulseaudio gstreamer1.0-alsa
+  # the test media (scripts/make-test-media.sh) and the playback CPU benchmark
+  ffmpeg gstreamer1.0-tools
   libarchive-dev
   # publishing: the web site upload, zip and unzip to compare the archives against
   libcurl4-openssl-dev zip unzip

@@ -63,6 +63,9 @@ void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
       }
   }
 
+  // A switch the playlist did not ask for ends the running playlist, so that
+  // its timer does not go on in the new channel's list.
+  if (sender != SwitchSender::ThumbnailViewer && peers_.playlist) peers_.playlist->stop();
   settings_.setActiveSubscriber(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
   SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
   LoadSubscriberSettings();

@@ -28,8 +28,8 @@ TEST_F(LinkDispatcher, AChannelLinkFindsTheChannelWithoutRegardToCase) {
   EXPECT_EQ(tickedChannel(), "Sports Club");
   EXPECT_EQ(activeSubscriber(), "Sports Club");
   EXPECT_EQ(b.Buttons[0]->text(), "Results");  // the new channel's settings are loaded
-  // The playlist is reloaded but not started: the link came from a button.
-  EXPECT_EQ(peers.playlist.calls, QStringList{"load"});
+  // The playlist is stopped and reloaded, not started: the link came from a button.
+  EXPECT_EQ(peers.playlist.calls, (QStringList{"stop", "load"}));
   EXPECT_TRUE(platform.messages.shown.empty());
 }
 
