@@ -131,12 +131,18 @@ ThumbnailSet parseThumbnailSet(const ProfileFile& definition, ReadMode mode) {
   return set;
 }
 
+std::optional<std::string> fileInSet(const std::string& setFolder, std::string_view storedName) {
+  if (storedName.empty()) return std::nullopt;
+  const std::string folder = withTrailingSeparator(setFolder);
+  return resolveInside(folder, folder, storedName);
+}
+
 SlideshowSet readSlideshowSet(const std::string& setFolder, ReadMode mode) {
   const ProfileFile definition = ProfileFile::load(fileIn(setFolder, kSlideshowFileName));
   const std::string syncName = definition.readString(kSectionSlideshowOptions, kKeySyncFileName,
                                                      mode == ReadMode::Editor ? kSlideshowSyncFileName : "");
   FileBytes sync;
-  if (!syncName.empty()) sync = readPresentationFile(resolveName(withTrailingSeparator(setFolder), syncName));
+  if (const std::optional<std::string> file = fileInSet(setFolder, syncName)) sync = readPresentationFile(*file);
   return parseSlideshowSet(definition, sync.bytes, mode);
 }
 

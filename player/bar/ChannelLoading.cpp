@@ -38,6 +38,15 @@ bool TFmMain::switchFailed(int index) {
   return true;
 }
 
+std::optional<std::string> TFmMain::channelFile(std::string_view storedName) const {
+  if (storedName.empty()) return std::nullopt;
+  // Channels may come from several presentations: each stays inside its own.
+  const std::string presentation = folderOf(withoutTrailingSeparator(SubscriberFolder));
+  std::optional<std::string> path = resolveInside(presentation, SubscriberFolder, storedName);
+  if (!path || !isFile(*path)) return std::nullopt;
+  return path;
+}
+
 void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
   if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
   if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
@@ -65,7 +74,7 @@ void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
   settings_.setActiveSubscriber(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
   SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
   LoadSubscriberSettings();
-  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(channelFile("Ticker.Txt").value_or(std::string()));
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   CloseSearchField();
   ArrangeBar();
@@ -161,7 +170,7 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
                                 const QPixmap& fallback) {
   picture->setToolTip(platform::fromFileText(link));
   QPixmap pix;
-  if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
+  if (const std::optional<std::string> file = channelFile(image)) pix.load(platform::fromPath(*file));
   if (pix.isNull()) {
     pix = fallback;
   } else if (pix.width() > picture->width() || pix.height() > picture->height()) {
@@ -174,7 +183,7 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
 void TFmMain::sponsorClick(QLabel* picture) {
   QString target = picture->toolTip();
   const std::string stored = platform::toFileText(target);
-  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(resolveName(SubscriberFolder, stored));
+  if (const std::optional<std::string> file = channelFile(stored)) target = platform::fromPath(*file);
   OpenInBrowser(target);
 }
 
@@ -202,12 +211,13 @@ void TFmMain::ShowPlaylistControls() {
 
 void TFmMain::LoadStreamingAd() {
   StreamingAdLines.clear();
-  if (StreamingAdFile.empty() || !fileExistsIn(SubscriberFolder, StreamingAdFile)) {
+  const std::optional<std::string> adFile = channelFile(StreamingAdFile);
+  if (!adFile) {
     SubTicker->hide();
     SubTicker->lower();
     return;
   }
-  const std::vector<TickerLine> lines = readTickerText(resolveName(SubscriberFolder, StreamingAdFile), ReadMode::Player);
+  const std::vector<TickerLine> lines = readTickerText(*adFile, ReadMode::Player);
   for (const TickerLine& line : lines) StreamingAdLines.push_back(line.text);
   StreamingAdLine = 0;
 

@@ -256,7 +256,7 @@ bool TFmMain::FormCreate() {
   ApplyViewingOptions();
   ArrangeBar();
   LoadSubscriberSettings();
-  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(channelFile("Ticker.Txt").value_or(std::string()));
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
   alignPanelWithTicker();
