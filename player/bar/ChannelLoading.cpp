@@ -11,6 +11,7 @@
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "format/Links.h"
 #include "format/ProviderSettings.h"
 #include "format/TickerText.h"
 #include "platform/QtText.h"
@@ -179,11 +180,15 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
   picture->setPixmap(pix);
 }
 
-// A sponsor picture's link is a document in the channel folder or an address.
+// A sponsor picture's link is a document in the channel folder or an address;
+// a file name that names nothing opens nothing.
 void TFmMain::sponsorClick(QLabel* picture) {
   QString target = picture->toolTip();
   const std::string stored = platform::toFileText(target);
-  if (const std::optional<std::string> file = channelFile(stored)) target = platform::fromPath(*file);
+  if (const std::optional<std::string> file = channelFile(stored))
+    target = platform::fromPath(*file);
+  else if (!isAddress(stored))
+    return;
   OpenInBrowser(target);
 }
 

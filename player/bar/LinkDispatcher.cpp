@@ -97,8 +97,10 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       if (!file) file = channelFile(link);
       if (file)
         target = platform::fromPath(*file);
-      else
+      else if (isAddress(link))
         target = platform::fromFileText(link);  // a web or mail address
+      else
+        return false;  // a file that is not there (or not inside the presentation)
       result = platform_.shell.openDocument(target);
       break;
     }

@@ -142,8 +142,9 @@ TEST_F(BarForm, ButtonsTakeTheirCaptionsActionsAndWidthsFromTheChannel) {
   EXPECT_TRUE(b.BtnMenu->isHidden());
   EXPECT_TRUE(b.BtnStartPlayList->isHidden());  // no playlist
 
+  file("Town News/menu.pdf");
   b.Buttons[3]->click();
-  EXPECT_EQ(platform.shell.opened, QStringList{"menu.pdf"});
+  EXPECT_EQ(platform.shell.opened, QStringList{QString::fromStdString(news + "menu.pdf")});
 
   // Bold button text widens the buttons.
   platform.platform().registry.user.writeInteger("Software\\Corvenna\\TavoPlayer\\Viewing Options",
@@ -159,7 +160,7 @@ TEST_F(BarForm, ButtonsThatDoNotFitGoToTheMenuBehindBtnMenu) {
   std::string ini = "[Sponsor Options]\r\nStreaming Ad Text=Adstream.txt\r\n[Buttons]\r\n";
   for (int n = 1; n <= 10; ++n)
     ini += "Button" + std::to_string(n) + "=Button " + std::to_string(n) + "\r\nAction" + std::to_string(n) +
-           "=link " + std::to_string(n) + "\r\n";
+           "=http://www.example.com/" + std::to_string(n) + "\r\n";
   provider("Town News", ini);
   TFmMain& b = start();
   ASSERT_EQ(b.width(), 800);
@@ -187,7 +188,7 @@ TEST_F(BarForm, ButtonsThatDoNotFitGoToTheMenuBehindBtnMenu) {
 
   QAction* first = b.PMnButtons->actions().front();
   EXPECT_EQ(first->text(), QString("Button %1").arg(10 - inMenu + 1));
-  EXPECT_EQ(first->toolTip(), QString("link %1").arg(10 - inMenu + 1));
+  EXPECT_EQ(first->toolTip(), QString("http://www.example.com/%1").arg(10 - inMenu + 1));
   first->trigger();
   EXPECT_EQ(platform.shell.opened, QStringList{first->toolTip()});
 

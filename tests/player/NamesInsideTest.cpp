@@ -45,10 +45,14 @@ TEST_F(NamesInside, LinksThatLeaveThePresentationFailAsMissingFilesDo) {
       "..\\..\\outside\\news.txt", "escape/news.txt",
       "Slideshow ..\\..\\outside\\Set", "Slideshow escape\\Set",
       "Thumbnail ../../outside/Set", "Thumbnail escape/Set",
+      "..\\..\\outside\\secret.pdf", "escape\\secret.pdf", "../../outside/page.htm",
   };
   for (const char* link : leaving) EXPECT_FALSE(b.ExecuteLink(link)) << link;
-  for (const std::string& link : {outside + "tool.exe", outside + "news.txt"})
+  for (const std::string& link : {outside + "tool.exe", outside + "news.txt", outside + "secret.pdf"})
     EXPECT_FALSE(b.ExecuteLink(QString::fromStdString(link))) << link;
+  // A thumbnail caption's link with a set folder name that leaves.
+  EXPECT_FALSE(b.ExecuteLink("secret.pdf", "..\\..\\outside", PlaylistMark));
+  EXPECT_FALSE(b.ExecuteLink("secret.pdf", "escape", PlaylistMark));
 
   EXPECT_TRUE(platform.shell.started.empty());
   EXPECT_TRUE(platform.shell.opened.isEmpty());
@@ -57,11 +61,16 @@ TEST_F(NamesInside, LinksThatLeaveThePresentationFailAsMissingFilesDo) {
   EXPECT_EQ(tickerItems(), itemsBefore);
   EXPECT_TRUE(platform.messages.shown.empty());
 
-  // A bar button runs the same dispatcher.
-  provider("Town News", "[Buttons]\r\nButton1=Tool\r\nAction1=..\\..\\outside\\tool.exe\r\n");
+  // A bar button runs the same dispatcher; a sponsor picture's link opens nothing either.
+  provider("Town News",
+           "[Buttons]\r\nButton1=Tool\r\nAction1=..\\..\\outside\\tool.exe\r\n"
+           "[Sponsor Options]\r\nSponsor Box Link=..\\..\\outside\\secret.pdf\r\nSponsor Logo Link=escape/page.htm\r\n");
   b.LoadSubscriberSettings();
   b.Buttons[0]->click();
+  b.ImgAdSponsorClick();
+  b.ImgSponsorLogoClick();
   EXPECT_TRUE(platform.shell.started.empty());
+  EXPECT_TRUE(platform.shell.opened.isEmpty());
 }
 
 TEST_F(NamesInside, NamesOfASiblingChannelStillWork) {
