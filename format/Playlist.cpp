@@ -157,8 +157,9 @@ bool setPlaylistSyncFile(const std::string& providerFolder, std::string_view ite
 
 std::vector<SyncLine> parseSyncLines(std::string_view bytes) {
   std::vector<SyncLine> lines;
-  lines.reserve(lineCountBound(bytes));
+  reserveLines(lines, bytes);
   forEachLineBeforeBlankEnd(bytes, [&](std::string_view line) {
+    if (lines.size() >= kMaxLinesKept) return;
     const auto seconds = parseSyncTime(getField(line, 1, '|'));
     if (!seconds) return;
     lines.push_back({*seconds, getField(line, 2, '|'), afterSecondBar(line)});
@@ -170,8 +171,9 @@ std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncL
 
 std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   std::vector<SyncRow> rows;
-  rows.reserve(lineCountBound(bytes));
+  reserveLines(rows, bytes);
   forEachLineBeforeEmptyEnd(bytes, [&](std::string_view line) {
+    if (rows.size() >= kMaxLinesKept) return;
     SyncRow row;
     row.time = getField(line, 1, '|');
     row.text = getField(line, 2, '|');

@@ -88,7 +88,8 @@ void attachSyncLines(std::vector<SetImage>& images, const std::vector<ImageValue
       SetImage row;
       row.syncText = getField(line, 1, '|');
       row.hotlink = getField(line, 2, '|');
-      if (!row.syncText.empty() || !row.hotlink.empty()) unclaimed.push_back(std::move(row));
+      if ((!row.syncText.empty() || !row.hotlink.empty()) && unclaimed.size() < kMaxLinesKept)
+        unclaimed.push_back(std::move(row));
     }
   });
   for (auto& row : unclaimed) images.push_back(std::move(row));
