@@ -19,6 +19,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   # headless runs of the real programs: virtual display, window lookup, screenshots
   xvfb xauth x11-utils xdotool imagemagick
+  # reads printed PDF reports back as text
+  poppler-utils
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <qdrawutil.h>
 
 #include "common/QxMisc.h"
+#include "common/StartupTrace.h"
 #include "platform/QtText.h"
 #include "platform/Shell.h"
 #include "ticker/ScrollerCursors.h"
@@ -149,7 +150,7 @@ void TQxScroller::clientSizeChanged() {
   band_.setViewWidth(ClientWidth());
   if (ClientHeight() != itemHeight_) {
     itemHeight_ = ClientHeight();
-    items_->rebuildTextImages();  // items are as high as the client area
+    items_->adoptItemHeight();  // items are as high as the client area
   }
   if (buffer_.size() != QSize(ClientWidth(), ClientHeight())) {
     buffer_ = QImage();
@@ -238,11 +239,13 @@ void TQxScroller::paintEvent(QPaintEvent* event) {
     painter.setClipRect(client);
     painter.translate(client.topLeft());
     const bool full = paintRequested_ || !framePending_;
+    const bool tickFrame = framePending_;
     paintRequested_ = framePending_ = false;
     if (full)
       Paint(painter);
     else
       showFrame(painter);
+    if (tickFrame && items_->Count() > 0) trace::mark("first ticker frame");
     if (focusRect_) {
       // A dotted outline that inverts what lies below it, visible on any colour.
       painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

@@ -41,9 +41,10 @@ void TScrollerCollection::itemChanged(TScrollerItem* item) {
 
 int TScrollerCollection::itemHeight() const { return owner_ ? owner_->ClientHeight() : 0; }
 
-void TScrollerCollection::rebuildTextImages() {
+void TScrollerCollection::adoptItemHeight() {
+  const int height = itemHeight();
   for (const auto& item : items_)
-    if (item->UseTextImage()) item->rebuildTextImage();
+    if (item->UseTextImage()) item->adoptHeight(height);
 }
 
 void TScrollerCollection::imageUsed(const TScrollerItem* item) { item->lastUse_ = ++useClock_; }

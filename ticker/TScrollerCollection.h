@@ -36,7 +36,8 @@ class TScrollerCollection {
   friend class TQxScroller;
   void itemChanged(TScrollerItem* item);
   int itemHeight() const;
-  void rebuildTextImages();
+  // Every text item takes the scroller's client height (text widths stay).
+  void adoptItemHeight();
   // The budget of rendered text images.
   void imageRendered(const TScrollerItem* item, qsizetype bytes);
   void imageReleased(qsizetype bytes);

@@ -58,6 +58,12 @@ void TScrollerItem::rebuildTextImage() {
   textWidth_ = std::max(width1, width2) + 2 * margin_;
 }
 
+void TScrollerItem::adoptHeight(int height) {
+  if (height == textHeight_) return;
+  releaseTextImage();
+  textHeight_ = height;
+}
+
 void TScrollerItem::releaseTextImage() const {
   if (textImage_.isNull()) return;
   if (collection_) collection_->imageReleased(textImage_.sizeInBytes());

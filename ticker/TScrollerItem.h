@@ -95,6 +95,9 @@ class TScrollerItem {
   TScrollerItem(TScrollerCollection* collection, int index, const QColor& background);
 
   void rebuildTextImage();  // measures, drops the old image; tells nobody
+  // The scroller's client height changed: the text keeps its width, so only
+  // the image is dropped (rendered again at the new height when next drawn).
+  void adoptHeight(int height);
   void renderTextImage() const;
   void releaseTextImage() const;
   void changed();           // tells the scroller, then OnChange

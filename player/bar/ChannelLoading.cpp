@@ -249,6 +249,11 @@ void TFmMain::LoadStreamingAd() {
 // The channel's ticker
 // ---------------------------------------------------------------------------
 
+// A ticker text may hold thousands of lines while the bar shows only the
+// first few: the first kTickerLinesAtOnce lines go on the band at once, the
+// rest in batches while the event loop is idle, in their order. The band only
+// grows at its far end, which is out of view while the rest comes in, so what
+// the user sees is the same, and the bar appears without waiting.
 void TFmMain::LoadTicker(const std::string& file) {
   Ticker->setActive(false);
   Ticker->Reset();
@@ -256,34 +261,52 @@ void TFmMain::LoadTicker(const std::string& file) {
   Ticker->setShowHyperlinkHint(true);
   ticker::TScrollerCollection& items = Ticker->Items();
   items.Clear();
-
-  // Each text item gets the ticker font before its text, so that its image is
-  // rendered once.
-  const auto textItem = [&](const QString& text, const QColor& color) {
-    ticker::TScrollerItem* item = items.Add();
-    item->setFont(TickerFont);
-    item->setFontColor(color);
-    item->setMargin(30);
-    item->setText1(text);
-    return item;
-  };
-  const auto bulletItem = [&] { items.Add()->setBitmap(bullet_); };
+  tickerLoadTimer_->stop();
+  pendingTickerLines_.clear();
+  pendingTickerNext_ = 0;
 
   ticker::TScrollerItem* gap = items.Add();
   gap->setMargin(static_cast<quint16>(std::clamp(layout::tickerGap(Ticker->width()), 0, 65535)));
-  textItem(platform::fromFileText(CaptionText), Qt::white);
-  bulletItem();
+  ticker::TScrollerItem* caption = items.Add();
+  caption->setFont(TickerFont);
+  caption->setFontColor(Qt::white);
+  caption->setMargin(30);
+  caption->setText1(platform::fromFileText(CaptionText));
+  items.Add()->setBitmap(bullet_);
   if (isFile(file)) {
-    for (const TickerLine& line : readTickerText(file, ReadMode::Player)) {
-      ticker::TScrollerItem* item = textItem(platform::fromFileText(line.text), TickerFontColor);
-      const QString link = platform::fromFileText(line.hotlink);
-      item->setHyperlink(link);
-      item->setHint(link);
-      bulletItem();
-    }
+    pendingTickerLines_ = readTickerText(file, ReadMode::Player);
+    addTickerLines(kTickerLinesAtOnce);
   }
   Ticker->setActive(true);
   ApplyTickerFont();
 }
+
+// Each line is its text item, with the ticker font set before its text so that
+// it is measured once, and a bullet.
+void TFmMain::addTickerLines(std::size_t count) {
+  ticker::TScrollerCollection& items = Ticker->Items();
+  const std::size_t end = std::min(pendingTickerLines_.size(), pendingTickerNext_ + count);
+  for (; pendingTickerNext_ < end; ++pendingTickerNext_) {
+    const TickerLine& line = pendingTickerLines_[pendingTickerNext_];
+    ticker::TScrollerItem* item = items.Add();
+    item->setFont(TickerFont);
+    item->setFontColor(TickerFontColor);
+    item->setMargin(30);
+    item->setText1(platform::fromFileText(line.text));
+    const QString link = platform::fromFileText(line.hotlink);
+    item->setHyperlink(link);
+    item->setHint(link);
+    items.Add()->setBitmap(bullet_);
+  }
+  if (TickerLoading()) {
+    tickerLoadTimer_->start();
+  } else {
+    tickerLoadTimer_->stop();
+    pendingTickerLines_ = {};
+    pendingTickerNext_ = 0;
+  }
+}
+
+void TFmMain::FinishTickerLoading() { addTickerLines(pendingTickerLines_.size()); }
 
 }  // namespace tavo::player

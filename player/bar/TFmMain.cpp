@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include "common/PresentationPath.h"
+#include "common/StartupTrace.h"
 #include "format/ProjectFile.h"
 #include "platform/QtText.h"
 #include "player/bar/BarWidgets.h"
@@ -225,6 +226,9 @@ void TFmMain::createControls() {
   connect(TimerStreamingAd, &QTimer::timeout, this, &TFmMain::TimerStreamingAdTimer);
   TimerPlayList = new QTimer(this);
   TimerPlayList->setObjectName("TimerPlayList");
+  tickerLoadTimer_ = new QTimer(this);
+  tickerLoadTimer_->setInterval(0);
+  connect(tickerLoadTimer_, &QTimer::timeout, this, [this] { addTickerLines(kTickerLinesPerBatch); });
 }
 
 // A right click on the control opens the channel menu.
@@ -244,6 +248,7 @@ bool TFmMain::FormCreate() {
   setNextItemDelayOfSubTicker();
   if (!FindPresentations()) return false;
   if (!LoadSubscribers()) return false;
+  trace::mark("presentations found");
   ProjectFolder = presentations_[static_cast<std::size_t>(activePresentation_)];
   ProjectFile = ProjectFolder + project::kProjectFileName;
 
@@ -255,8 +260,11 @@ bool TFmMain::FormCreate() {
 
   ApplyViewingOptions();
   ArrangeBar();
+  trace::mark("viewing options applied");
   LoadSubscriberSettings();
+  trace::mark("channel settings loaded");
   LoadTicker(channelFile("Ticker.Txt").value_or(std::string()));
+  trace::mark("ticker text loaded");
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
   alignPanelWithTicker();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "format/PlayerSettings.h"
+#include "format/TickerText.h"
 #include "platform/Platform.h"
 #include "player/bar/BarMessage.h"
 #include "player/bar/BarPeers.h"
@@ -125,6 +126,11 @@ class TFmMain : public QWidget {
 
   // ---- ticker and ticker panel ----
   void LoadTicker(const std::string& file);
+  // Long ticker texts come in while the event loop is idle (see LoadTicker);
+  // true until every line is on the band.
+  bool TickerLoading() const { return pendingTickerNext_ < pendingTickerLines_.size(); }
+  // Puts every line still waiting on the band at once.
+  void FinishTickerLoading();
   void ShowPanelText(const QString& text, const QString& hotlink);
 
   // ---- channels and the channel's settings ----
@@ -272,6 +278,14 @@ class TFmMain : public QWidget {
   PlaylistWindow playlistOpenWindow_ = PlaylistWindow::None;
   QPixmap bullet_;
   QPixmap builtInSponsorBox_;
+  // The lines of the channel's ticker text that LoadTicker left for later,
+  // and how many lines go on the band at once and in each idle batch.
+  static constexpr std::size_t kTickerLinesAtOnce = 200;
+  static constexpr std::size_t kTickerLinesPerBatch = 250;
+  std::vector<TickerLine> pendingTickerLines_;
+  std::size_t pendingTickerNext_ = 0;
+  QTimer* tickerLoadTimer_ = nullptr;
+  void addTickerLines(std::size_t count);
 };
 
 }  // namespace tavo::player

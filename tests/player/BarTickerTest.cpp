@@ -226,5 +226,45 @@ TEST_F(BarTicker, TheStreamingAdScrollsItsOwnItemsAndExecutesItsOwnLinks) {
   EXPECT_TRUE(b.StreamingAdLines.empty());
 }
 
+// A long ticker text: the first lines are on the band when LoadTicker returns,
+// the rest follow in idle batches in their order, and a channel switch in the
+// middle drops what the old channel still had waiting.
+TEST_F(BarTicker, ALongTickerTextComesInWhileIdleInItsOrder) {
+  std::string text;
+  for (int n = 0; n < 1000; ++n) text += "Line " + std::to_string(n) + "|http://www.example.com/" + std::to_string(n) + "\r\n";
+  file("Town News/Ticker.txt", text);
+  provider("Weather", "[Sponsor Options]\r\nCaption Text=Weather\r\n");
+  file("Weather/Ticker.txt", "Sunny|\r\n");
+  TFmMain& b = start();
+  ticker::TScrollerCollection& items = b.Ticker->Items();
+  ASSERT_TRUE(b.TickerLoading());
+  ASSERT_GE(items.Count(), 3 + 2 * 100);  // at least a screenful is there at once
+  ASSERT_LT(items.Count(), 3 + 2 * 1000);
+  EXPECT_EQ(items.Items(3)->Text1(), "Line 0");
+
+  for (int spins = 0; b.TickerLoading() && spins < 100; ++spins) QApplication::processEvents();
+  ASSERT_FALSE(b.TickerLoading());
+  ASSERT_EQ(items.Count(), 3 + 2 * 1000);
+  for (int n = 0; n < 1000; n += 111) {
+    const TScrollerItem* item = items.Items(3 + 2 * n);
+    EXPECT_EQ(item->Text1(), "Line " + QString::number(n));
+    EXPECT_EQ(item->Hyperlink(), "http://www.example.com/" + QString::number(n));
+    EXPECT_TRUE(isBullet(items.Items(4 + 2 * n), b.BulletImage()));
+  }
+
+  // Again, and switch channels before the rest came in.
+  b.LoadTicker(news + "Ticker.txt");
+  ASSERT_TRUE(b.TickerLoading());
+  QAction* weather = nullptr;
+  for (QAction* entry : b.ChannelEntries())
+    if (entry->text() == "Weather") weather = entry;
+  ASSERT_NE(weather, nullptr);
+  weather->trigger();
+  EXPECT_FALSE(b.TickerLoading());
+  for (int spins = 0; spins < 10; ++spins) QApplication::processEvents();
+  ASSERT_EQ(items.Count(), 5);
+  EXPECT_EQ(items.Items(3)->Text1(), "Sunny");
+}
+
 }  // namespace
 }  // namespace tavo::player::test
