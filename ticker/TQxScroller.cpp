@@ -1,6 +1,7 @@
 #include "ticker/TQxScroller.h"
 
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -47,11 +48,17 @@ TQxScroller::~TQxScroller() { restoreScreenCursor(); }
 
 // ---- properties -----------------------------------------------------------------
 
-bool TQxScroller::Active() const { return scrollTimer_.isActive(); }
+bool TQxScroller::Active() const { return active_; }
 
 void TQxScroller::setActive(bool on) {
-  if (on == scrollTimer_.isActive()) return;
-  if (on)
+  active_ = on;
+  syncScrollTimer();
+}
+
+void TQxScroller::syncScrollTimer() {
+  const bool run = active_ && isVisible();
+  if (run == scrollTimer_.isActive()) return;
+  if (run)
     scrollTimer_.start();
   else
     scrollTimer_.stop();
@@ -166,7 +173,19 @@ void TQxScroller::resizeEvent(QResizeEvent* event) {
 
 void TQxScroller::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  syncScrollTimer();
   requestPaint();
+}
+
+void TQxScroller::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  cancelGrab();
+  scrollTimer_.stop();  // until it is shown again
+}
+
+void TQxScroller::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) cancelGrab();
 }
 
 void TQxScroller::scrollTimerTick() {
@@ -318,7 +337,8 @@ void TQxScroller::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::LeftButton) return;
   const bool pressed = band_.pressed();
-  const bool click = band_.isClickAt(at.x());
+  const bool click = band_.isClickAt(at.x()) && !doubleClickPress_;
+  doubleClickPress_ = false;
   band_.releasePress();
   if (click && options_.testFlag(TScrollerOption::opExecuteHyperlinks)) {
     executeHyperlinkAt(at.x());
@@ -335,6 +355,15 @@ void TQxScroller::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!alive) return;
   }
   mousePressEvent(event);  // the second press of a double click is a press too
+  // ... but the click on the item was the first one: one click, one link.
+  if (event->button() == Qt::LeftButton) doubleClickPress_ = true;
+}
+
+void TQxScroller::cancelGrab() {
+  if (!band_.dragging()) return;
+  band_.releasePress();
+  endGrab(band_.downX());
+  focusRect_.reset();
 }
 
 void TQxScroller::endGrab(int x) {

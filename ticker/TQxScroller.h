@@ -78,7 +78,9 @@ class TQxScroller : public QWidget {
   platform::Shell* shell() const { return shell_; }
 
   // ---- properties (defaults in brackets) --------------------------------------
-  // The band moves [false]: the scroll timer's enabled state.
+  // The band moves [false]. The scroll timer runs only while the control is
+  // also visible: a hidden scroller costs nothing and goes on where it
+  // stopped when it is shown again.
   bool Active() const;
   void setActive(bool on);
   // [bsSingle]: a sunken 2-pixel edge around the client area.
@@ -143,6 +145,7 @@ class TQxScroller : public QWidget {
   void itemDelayTimerTick();
   int scrollTimerInterval() const { return scrollTimer_.interval(); }
   bool itemDelayTimerActive() const { return itemDelayTimer_.isActive(); }
+  bool scrollTimerRunning() const { return scrollTimer_.isActive(); }
 
   const TickerBand& band() const { return band_; }
   // The off-screen buffer the last buffered pass was drawn into.
@@ -152,6 +155,8 @@ class TQxScroller : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -178,6 +183,11 @@ class TQxScroller : public QWidget {
   void executeHyperlinkAt(int x);
   void openHyperlink(const QString& link);
   void endGrab(int x);
+  // Ends a grab the user can no longer finish (the control was hidden, its
+  // window lost the focus) as a release where it was pressed: the band moves
+  // on as before and the screen's cursor is restored.
+  void cancelGrab();
+  void syncScrollTimer();
   void restoreScreenCursor();
 
   platform::Shell* shell_;
@@ -190,6 +200,10 @@ class TQxScroller : public QWidget {
 
   QTimer scrollTimer_;
   QTimer itemDelayTimer_;
+  bool active_ = false;
+  // The press being handled is the second one of a double click: its release
+  // is no second click on the item's hyperlink.
+  bool doubleClickPress_ = false;
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   QColor color_{Qt::black};

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "platform/testing/TestPlatform.h"
@@ -226,6 +227,70 @@ TEST_F(MouseFixture, TheGrabbedItemIsOutlined) {
   EXPECT_GT(inverted, 5);
   EXPECT_EQ(shot.pixelColor(150, 15), QColor(Qt::black));
   release(150);
+}
+
+TEST_F(MouseFixture, ADoubleClickOnAnItemExecutesItsLinkOnce) {
+  scroller.setActive(true);
+  int dblClicks = 0;
+  scroller.OnDblClick = [&](TQxScroller*) { ++dblClicks; };
+  // What a window system delivers: press, release, then the second press as
+  // the double click, and its release.
+  click(150);
+  QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(150, 10), scroller.mapToGlobal(QPointF(150, 10)),
+                     Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(&scroller, &second);
+  release(150);
+  EXPECT_EQ(dblClicks, 1);
+  EXPECT_EQ(shell.opened, QStringList{"http://www.example.com/1"});
+  EXPECT_TRUE(scroller.Active());
+  EXPECT_FALSE(scroller.band().dragging());
+  // The next single click is a click again.
+  click(250);
+  EXPECT_EQ(shell.opened, (QStringList{"http://www.example.com/1", "http://www.example.com/2"}));
+}
+
+TEST_F(MouseFixture, HidingTheControlOrLeavingItsWindowEndsAGrab) {
+  scroller.setScrollSpeed(speed5_VeryFast);
+  scroller.setDirection(sdLeftRight);
+  scroller.setActive(true);
+  for (const char* how : {"hide", "deactivate"}) {
+    press(250);
+    ASSERT_TRUE(scroller.band().dragging()) << how;
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr) << how;
+    if (std::string(how) == "hide") {
+      scroller.hide();
+    } else {
+      QEvent change(QEvent::ActivationChange);  // the offscreen window never has the focus
+      QApplication::sendEvent(&scroller, &change);
+    }
+    EXPECT_FALSE(scroller.band().dragging()) << how;
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << how;
+    EXPECT_TRUE(scroller.Active()) << how;
+    EXPECT_EQ(scroller.Direction(), sdLeftRight) << how;
+    EXPECT_EQ(scroller.ScrollSpeed(), speed5_VeryFast) << how;
+    EXPECT_TRUE(shell.opened.isEmpty()) << how;  // no release, no click
+    scroller.show();
+  }
+}
+
+TEST_F(MouseFixture, AHiddenScrollerRunsNoTimerAndGoesOnWhereItStopped) {
+  scroller.setActive(true);
+  EXPECT_TRUE(scroller.scrollTimerRunning());
+  scroller.scrollTimerTick();
+  const auto at = std::pair(scroller.band().headIndex(), scroller.band().offset());
+  scroller.hide();
+  EXPECT_TRUE(scroller.Active());  // still meant to move
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.show();
+  EXPECT_TRUE(scroller.scrollTimerRunning());
+  EXPECT_EQ(std::pair(scroller.band().headIndex(), scroller.band().offset()), at);
+  scroller.setActive(false);
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.hide();
+  scroller.setActive(true);  // set while hidden: runs from the next show
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.show();
+  EXPECT_TRUE(scroller.scrollTimerRunning());
 }
 
 }  // namespace
