@@ -200,7 +200,8 @@ void TFmMain::ShowPlayButton() {
   for (QToolButton* b : {BtnPausePlaylist, BtnPlayPlaylist, BtnStopPlaylist, BtnRewindPlaylist, BtnFFPlaylist})
     b->hide();
   BtnStartPlayList->show();
-  if (!StreamingAdFile.empty()) {
+  // Only an ad that was loaded for this channel shows.
+  if (!StreamingAdFile.empty() && SubTicker->Items().Count() > 0) {
     showSubTicker(true);
     TimerStreamingAd->start();
   }
@@ -218,6 +219,11 @@ void TFmMain::LoadStreamingAd() {
   StreamingAdLines.clear();
   const std::optional<std::string> adFile = channelFile(StreamingAdFile);
   if (!adFile) {
+    // No usable ad on this channel: nothing of the previous channel's ad, its
+    // items or its timer, stays.
+    TimerStreamingAd->stop();
+    SubTicker->setActive(false);
+    SubTicker->Items().Clear();
     SubTicker->hide();
     SubTicker->lower();
     return;
@@ -243,6 +249,12 @@ void TFmMain::LoadStreamingAd() {
     item->setHyperlink(platform::fromFileText(line.hotlink));
   }
   SubTicker->setActive(true);
+  // Loaded after the play face went up (a channel switch loads the settings
+  // first): the ad shows now.
+  if (BtnPausePlaylist->isHidden()) {
+    showSubTicker(true);
+    TimerStreamingAd->start();
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -438,6 +438,10 @@ void TFmMain::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool TFmMain::eventFilter(QObject* watched, QEvent* event) {
+  // The ticker behind its panel is hidden while the panel shows, so that its
+  // scroll timer does not run for nothing; shown again, it goes on where it stopped.
+  if (watched == PnTicker && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    Ticker->setVisible(PnTicker->isHidden());
   const auto* mouse = dynamic_cast<QMouseEvent*>(event);
   if (watched == BtnDrag && event->type() == QEvent::MouseButtonPress) {
     startSystemMove();
