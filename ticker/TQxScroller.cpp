@@ -1,5 +1,6 @@
 #include "ticker/TQxScroller.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <climits>
 #include <qdrawutil.h>
 
+#include "common/PresentationPath.h"
 #include "common/QxMisc.h"
 #include "common/StartupTrace.h"
 #include "platform/QtText.h"
@@ -412,9 +414,21 @@ void TQxScroller::openHyperlink(const QString& link) {
     shell_->openDocument(link);
   if (link.startsWith(QLatin1String("exec:"), Qt::CaseInsensitive)) {
     // The rest names a program, started in its own folder, without arguments.
+    // "exec:" starts any program it names: that is what the link class is for.
     const QString program = link.mid(5).trimmed();
-    if (!program.isEmpty())
-      shell_->startProgram(program, {}, platform::fromPath(folderOf(platform::toPath(program))));
+    if (program.isEmpty()) return;
+    std::string path = platform::toPath(program);
+    if (!QDir::isAbsolutePath(program)) {
+      const bool hasFolder = program.contains('/') || program.contains('\\');
+      std::string inFolder;
+      if (!linkFolder_.isEmpty())
+        inFolder = resolveName(withTrailingSeparator(platform::toPath(linkFolder_)), platform::toFileText(program));
+      if (!inFolder.empty() && isFile(inFolder))
+        path = inFolder;
+      else if (hasFolder)
+        return;  // a relative path names nothing beside the link: there is nothing to start
+    }
+    shell_->startProgram(platform::fromPath(path), {}, platform::fromPath(folderOf(path)));
   }
 }
 

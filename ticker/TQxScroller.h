@@ -110,6 +110,11 @@ class TQxScroller : public QWidget {
   // The control's hint follows the item under the mouse [false].
   bool ShowHyperlinkHint() const { return showHyperlinkHint_; }
   void setShowHyperlinkHint(bool on) { showHyperlinkHint_ = on; }
+  // The folder the items' links belong to [none]: a relative "exec:" program
+  // ("exec:tools/run.sh") is looked up there first, letter case ignored. A
+  // bare name found nowhere there is left to the system's PATH.
+  const QString& LinkFolder() const { return linkFolder_; }
+  void setLinkFolder(const QString& folder) { linkFolder_ = folder; }
 
   int ClientWidth() const;
   int ClientHeight() const;
@@ -212,6 +217,7 @@ class TQxScroller : public QWidget {
   TScrollerOptions options_{TScrollerOption::opActiveMouse, TScrollerOption::opDrawFocus};
   TScrollSpeed speed_ = TScrollSpeed::speed3_Normal;
   bool showHyperlinkHint_ = false;
+  QString linkFolder_;
 
   int itemHeight_ = 0;          // client height the items' images were made for
   bool paintRequested_ = true;  // the next paint is a full Paint

@@ -233,6 +233,7 @@ void TFmMain::LoadStreamingAd() {
   StreamingAdLine = 0;
 
   SubTicker->setActive(false);
+  SubTicker->setLinkFolder(platform::fromPath(SubscriberFolder));
   ticker::TScrollerCollection& items = SubTicker->Items();
   items.Clear();
   const QColor bar = toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)});
@@ -271,6 +272,8 @@ void TFmMain::LoadTicker(const std::string& file) {
   Ticker->Reset();
   Ticker->setGeometry(layout::kTickerLeft, Ticker->y(), layout::tickerWidth(BtnSearch->x()), Ticker->height());
   Ticker->setShowHyperlinkHint(true);
+  // "exec:" links, which the control starts itself, belong to the channel.
+  Ticker->setLinkFolder(platform::fromPath(SubscriberFolder));
   ticker::TScrollerCollection& items = Ticker->Items();
   items.Clear();
   tickerLoadTimer_->stop();

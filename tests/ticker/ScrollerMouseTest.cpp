@@ -8,6 +8,7 @@
 
 #include "platform/testing/TestPlatform.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/TempFolder.h"
 #include "ticker/ScrollerCursors.h"
 #include "ticker/TQxScroller.h"
 
@@ -291,6 +292,36 @@ TEST_F(MouseFixture, AHiddenScrollerRunsNoTimerAndGoesOnWhereItStopped) {
   EXPECT_FALSE(scroller.scrollTimerRunning());
   scroller.show();
   EXPECT_TRUE(scroller.scrollTimerRunning());
+}
+
+TEST_F(MouseFixture, ARelativeExecProgramIsFoundInTheLinksFolderAndStartsInItsOwn) {
+  test::TempFolder t;
+  const std::string program = t.write("Town News/Tools/Run.sh", "#!/bin/sh\n");
+  t.write("Town News/viewer", "#!/bin/sh\n");
+  scroller.setLinkFolder(QString::fromStdString(t / "Town News/"));
+  const struct {
+    const char* link;
+    QString program, folder;  // empty: nothing starts
+  } cases[] = {
+      {"exec:tools/run.sh", QString::fromStdString(program), QString::fromStdString(t / "Town News/Tools/")},
+      {"exec:TOOLS\\Run.sh", QString::fromStdString(program), QString::fromStdString(t / "Town News/Tools/")},
+      {"exec:viewer", QString::fromStdString(t / "Town News/viewer"), QString::fromStdString(t / "Town News/")},
+      {"exec:xterm", "xterm", ""},                 // a bare name found nowhere here: the PATH's
+      {"exec:tools/missing.sh", {}, {}},           // a relative path naming nothing
+      {"exec:/usr/bin/env", "/usr/bin/env", "/usr/bin/"},
+  };
+  for (const auto& c : cases) {
+    shell.started.clear();
+    linkOf(1, c.link);
+    click(150);
+    if (c.program.isEmpty()) {
+      EXPECT_TRUE(shell.started.empty()) << c.link;
+      continue;
+    }
+    ASSERT_EQ(shell.started.size(), 1u) << c.link;
+    EXPECT_EQ(shell.started[0].program, c.program) << c.link;
+    EXPECT_EQ(shell.started[0].workingFolder, c.folder) << c.link;
+  }
 }
 
 }  // namespace
