@@ -203,7 +203,10 @@ bool writeSyncLines(const std::string& path, const std::vector<SyncRow>& rows, s
 
 std::string defaultSyncFileName(const std::string& providerFolder, std::string_view item) {
   const std::string folder = withTrailingSeparator(providerFolder);
-  const std::string base = baseName(item);
+  // From the item's last name only: "../../x.avi" and "http://host/a/clip"
+  // give names in the provider folder, never paths.
+  std::string base = baseName(lastPathName(item));
+  if (base.empty() || base == "." || base == "..") base = "Sync";
   std::string candidate = base + ".txt";
   for (int n = 1; fileExistsIn(folder, candidate); ++n) candidate = base + "_" + std::to_string(n) + ".txt";
   return candidate;
