@@ -194,6 +194,7 @@ class TQxScroller : public QWidget {
   void cancelGrab();
   void syncScrollTimer();
   void restoreScreenCursor();
+  void takeFirstStep();
 
   platform::Shell* shell_;
   std::unique_ptr<TScrollerCollection> items_;
@@ -209,6 +210,7 @@ class TQxScroller : public QWidget {
   // The press being handled is the second one of a double click: its release
   // is no second click on the item's hyperlink.
   bool doubleClickPress_ = false;
+  bool firstStepPending_ = false;  // shown, and the first frame not yet painted
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   QColor color_{Qt::black};
