@@ -154,6 +154,21 @@ TEST_F(LinkDispatcher, AWebAddressOpensInTheSystemBrowserEvenWithTheOwnBrowserCh
   EXPECT_TRUE(peers.browser.calls.isEmpty());
 }
 
+TEST_F(LinkDispatcher, AMissingDocumentIsAFailureNotAGuessedWebAddress) {
+  provider("Town News", "[Sponsor Options]\r\nSponsor Box Link=menu.pdf\r\nSponsor Logo Link=www.example.com\r\n");
+  TFmMain& b = start();
+  for (const char* missing : {"menu.pdf", "Price List.html", "folder\\page.htm", "example.com", "file:///etc/passwd"})
+    EXPECT_FALSE(b.ExecuteLink(missing)) << missing;
+  EXPECT_FALSE(b.ExecuteLink("menu.pdf", "Shop", PlaylistMark));
+  b.ImgAdSponsorClick();
+  EXPECT_TRUE(platform.shell.opened.isEmpty());
+
+  // Addresses still open as addresses.
+  EXPECT_TRUE(b.ExecuteLink("www.example.com/ferry"));
+  b.ImgSponsorLogoClick();
+  EXPECT_EQ(platform.shell.opened, (QStringList{"www.example.com/ferry", "www.example.com"}));
+}
+
 TEST_F(LinkDispatcher, DoubledAmpersandsReachTheActionsAsOne) {
   file("Town News/Fish & Chips.html");
   file("Town News/Tides & Moon/Slideshow.ini");
