@@ -9,6 +9,7 @@
 #include "player/bar/Glyphs.h"
 #include "player/bar/LazyBrowserWindow.h"
 #include "player/bar/LazySetWindows.h"
+#include "player/bar/LazyVideoWindow.h"
 #include "player/bar/PlaylistRunner.h"
 #include "player/bar/TFmMain.h"
 #include "player/setup/SetupWizard.h"
@@ -61,13 +62,20 @@ int main(int argc, char* argv[]) {
     thumbnails = std::make_unique<tavo::player::pictures::TFmThumbViewer>(platform, pictureHost, viewerSound);
     return thumbnails->port();
   });
-  // The video window is a light window until its first Play, which makes the
-  // media player; the runner drives it and the slideshow and thumbnail windows.
-  tavo::player::TFmVideoPlayerSmall video;
-  video.setMainWindow([&bar](tavo::player::BarMessage m) { return bar.BarMessageReceived(m); });
+  // The video window is made on the first Play, and its media player when it
+  // first opens a file; the runner drives it and the slideshow and thumbnail
+  // windows.
+  std::unique_ptr<tavo::player::TFmVideoPlayerSmall> videoWindow;
+  tavo::player::PlaylistRunner* runner = nullptr;
+  tavo::player::LazyVideoWindow video([&]() -> tavo::player::VideoWindowPort& {
+    videoWindow = std::make_unique<tavo::player::TFmVideoPlayerSmall>();
+    videoWindow->setMainWindow([&bar](tavo::player::BarMessage m) { return bar.BarMessageReceived(m); });
+    QObject::connect(videoWindow.get(), &tavo::player::TFmVideoPlayerSmall::closed, runner,
+                     &tavo::player::PlaylistRunner::videoClosed);
+    return *videoWindow;
+  });
   tavo::player::PlaylistRunner playlist(bar, &video);
-  QObject::connect(&video, &tavo::player::TFmVideoPlayerSmall::closed, &playlist,
-                   &tavo::player::PlaylistRunner::videoClosed);
+  runner = &playlist;
   tavo::player::BarPeers peers = bar.peers();
   peers.slideshow = &lazySlideshow;
   peers.thumbnails = &lazyThumbnails;

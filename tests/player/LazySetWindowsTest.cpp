@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "player/bar/LazySetWindows.h"
+#include "player/bar/LazyVideoWindow.h"
 #include "tests/player/RecordingPeers.h"
 
 namespace tavo::player::test {
@@ -51,6 +52,38 @@ TEST(LazySetWindows, TheViewerGetsTheBarItWasGivenBeforeItWasMade) {
   ASSERT_TRUE(lazy.made());
   EXPECT_EQ(window.mainWindow, &bar);
   EXPECT_EQ(window.calls, QStringList({"main window", "folder"}));
+}
+
+// The video window: Stop, Pause, the prompt's questions and the like reach
+// nothing until an item is first played; the first Play makes it once.
+TEST(LazySetWindows, TheVideoWindowIsMadeByTheFirstPlay) {
+  int made = 0;
+  RecordingVideo window;
+  LazyVideoWindow lazy([&]() -> VideoWindowPort& {
+    ++made;
+    return window;
+  });
+  EXPECT_FALSE(lazy.isVisible());
+  lazy.closeVideo();
+  lazy.pause();
+  lazy.doubleRate();
+  lazy.backTenSeconds();
+  lazy.restart();
+  lazy.hidePromptPanel();
+  lazy.giveFocus();
+  lazy.bringToFront();
+  EXPECT_TRUE(lazy.promptLink().isEmpty());
+  EXPECT_EQ(made, 0);
+  EXPECT_TRUE(window.calls.isEmpty());
+
+  playlist::VideoRequest request;
+  request.itemFile = "intro.avi";
+  lazy.startItem(request);
+  lazy.pause();
+  lazy.closeVideo();
+  lazy.startItem(request);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(window.calls, QStringList({"start intro.avi", "pause", "close", "start intro.avi"}));
 }
 
 }  // namespace
