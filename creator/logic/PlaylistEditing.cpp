@@ -1,10 +1,14 @@
 #include "creator/logic/PlaylistEditing.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "common/NameRules.h"
 #include "common/QxMisc.h"
+#include "common/PresentationPath.h"
 #include "format/Links.h"
+#include "format/TextFile.h"
 
 namespace tavo::creator {
 
@@ -59,6 +63,32 @@ bool savePlaylistGrid(const std::string& providerFolder, const std::vector<Playl
   ProfileFile file = ProfileFile::load(path);
   applyPlaylistGrid(file, rows, writer);
   return file.save(path, error);
+}
+
+std::vector<std::string> filesOnlyThePlaylistNames(const std::string& providerFolder,
+                                                   const std::vector<PlaylistGridRow>& rows) {
+  namespace fs = std::filesystem;
+  const std::string folder = withTrailingSeparator(providerFolder);
+  std::vector<std::string> others;  // the other settings files, lower case
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(folder, ec)) {
+    const std::string name = e.path().filename().string();
+    if (!e.is_regular_file(ec) || toLowerAnsi(fileExtension(name)) != ".ini" || equalsIgnoreCase(name, kPlaylistFileName))
+      continue;
+    others.push_back(toLowerAnsi(readPresentationFile(e.path().string()).bytes));
+  }
+  std::vector<std::string> result;
+  for (const PlaylistGridRow& row : rows) {
+    const std::string entry = trimBlanks(row.entry);
+    if (entry.empty() || entry == "." || entry == ".." || entry.find_first_of("/\\:") != std::string::npos) continue;
+    if (equalsIgnoreCase(entry, kPlaylistFileName) || !fileExistsIn(folder, entry)) continue;
+    const std::string lower = toLowerAnsi(entry);
+    if (std::any_of(others.begin(), others.end(), [&](const std::string& t) { return t.find(lower) != std::string::npos; }))
+      continue;
+    const std::string onDisk = fs::path(resolveName(folder, entry)).filename().string();
+    if (std::find(result.begin(), result.end(), onDisk) == result.end()) result.push_back(onDisk);
+  }
+  return result;
 }
 
 OptionCells optionCellsFrom(const std::optional<std::string>& value) {

@@ -57,6 +57,14 @@ bool savePlaylistGrid(const std::string& providerFolder, const std::vector<Playl
 // The same on a file in memory.
 void applyPlaylistGrid(ProfileFile& file, const std::vector<PlaylistGridRow>& rows, PlaylistWriter writer);
 
+// The files of the grid's rows that replacing the channel's playlist may
+// delete: plain names (no folder part) of existing files in the provider
+// folder that no other settings file of the channel (its ".ini" files other
+// than "Playlist.ini": buttons, ticker, sponsor) names, compared without
+// regard to case. Names as found on disk, each once.
+std::vector<std::string> filesOnlyThePlaylistNames(const std::string& providerFolder,
+                                                   const std::vector<PlaylistGridRow>& rows);
+
 // ---- presentation options grid ------------------------------------------------
 
 inline constexpr const char* kTickerVisible = "Visible";
