@@ -12,20 +12,20 @@
 
 namespace tavo::creator {
 
-std::vector<PlaylistGridRow> parsePlaylistGrid(const ProfileFile& file) {
+std::vector<PlaylistGridRow> parsePlaylistGrid(const ProfileFile& file, bool mediaNotApplicable) {
   std::vector<PlaylistGridRow> rows;
   for (auto& line : file.sectionEntries(kSectionPlaylist)) {
     PlaylistGridRow row;
     row.entry = getField(line.value, 1, '|');
-    row.playTime = isMediaFile(row.entry) ? std::string(kNotApplicable) : getField(line.value, 2, '|');
+    row.playTime = mediaNotApplicable && isMediaFile(row.entry) ? std::string(kNotApplicable) : getField(line.value, 2, '|');
     row.options = file.value(kSectionPlaylistOptions, line.key);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
-std::vector<PlaylistGridRow> loadPlaylistGrid(const std::string& providerFolder) {
-  return parsePlaylistGrid(ProfileFile::load(playlistFilePath(providerFolder)));
+std::vector<PlaylistGridRow> loadPlaylistGrid(const std::string& providerFolder, bool mediaNotApplicable) {
+  return parsePlaylistGrid(ProfileFile::load(playlistFilePath(providerFolder)), mediaNotApplicable);
 }
 
 std::string playlistValueForEditor(const PlaylistGridRow& row) {

@@ -34,10 +34,10 @@ struct PlaylistGridRow {
 
 // [Playlist] lines in file order, whatever their keys; the entry is the value
 // up to the first "|", the play time the next field, or "N/A" for media with
-// a length of their own. Each row carries its options value. A missing file
-// gives no rows.
-std::vector<PlaylistGridRow> loadPlaylistGrid(const std::string& providerFolder);
-std::vector<PlaylistGridRow> parsePlaylistGrid(const ProfileFile& file);
+// a length of their own (`mediaNotApplicable`; the options grid shows the
+// stored field). Each row carries its options value. A missing file gives no rows.
+std::vector<PlaylistGridRow> loadPlaylistGrid(const std::string& providerFolder, bool mediaNotApplicable = true);
+std::vector<PlaylistGridRow> parsePlaylistGrid(const ProfileFile& file, bool mediaNotApplicable = true);
 
 // The value the playlist grid writes for a row: the entry alone for media with
 // their own length or a time of "n/a" (any case), else entry + "|" + trimmed
