@@ -8,6 +8,9 @@
 #include "creator/main/TFmMain.h"
 #include "creator/wizard/TFmCustWizardPage.h"
 #include "creator/wizard/TFmStep0.h"
+#include "creator/wizard/TFmStep5.h"
+#include "creator/wizard/TFmStep6.h"
+#include "creator/wizard/TFmStep7.h"
 #include "creator/wizard/TFmStepOutline.h"
 #include "creator/wizard/WizardPrinting.h"
 
@@ -167,6 +170,9 @@ void TFmWizard::enterPage(int step) {
 
 TFmEmbedded* TFmWizard::createPage(int step) {
   if (step == 0) return TFmEmbedded::CreateEmbedded<TFmStep0>(main_, PnMiddle);
+  if (step == 5) return TFmEmbedded::CreateEmbedded<TFmStep5>(main_, PnMiddle);
+  if (step == 6) return TFmEmbedded::CreateEmbedded<TFmStep6>(main_, PnMiddle);
+  if (step == 7) return TFmEmbedded::CreateEmbedded<TFmStep7>(main_, PnMiddle);
   return TFmEmbedded::CreateEmbedded<TFmStepOutline>(main_, PnMiddle, step);
 }
 
