@@ -9,6 +9,7 @@
 #include "creator/wizard/TFmCustWizardPage.h"
 #include "creator/wizard/TFmStep0.h"
 #include "creator/wizard/TFmStep1.h"
+#include "creator/wizard/TFmStep4.h"
 #include "creator/wizard/TFmStepOutline.h"
 #include "creator/wizard/WizardPrinting.h"
 
@@ -169,6 +170,7 @@ void TFmWizard::enterPage(int step) {
 TFmEmbedded* TFmWizard::createPage(int step) {
   if (step == 0) return TFmEmbedded::CreateEmbedded<TFmStep0>(main_, PnMiddle);
   if (step == 1) return TFmEmbedded::CreateEmbedded<TFmStep1>(main_, PnMiddle);
+  if (step == 4) return TFmEmbedded::CreateEmbedded<TFmStep4>(main_, PnMiddle);
   return TFmEmbedded::CreateEmbedded<TFmStepOutline>(main_, PnMiddle, step);
 }
 
