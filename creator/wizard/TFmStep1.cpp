@@ -12,6 +12,7 @@
 #include "common/PresentationPath.h"
 #include "common/widgets/TQxGrid.h"
 #include "creator/main/TFmMain.h"
+#include "creator/wizard/TFmCopySubscriber.h"
 #include "platform/QtText.h"
 #include "platform/TFileOperation.h"
 
@@ -47,6 +48,13 @@ TFmStep1::TFmStep1(TFmMain& main, QWidget* panel) : TFmCustWizardPage(main, pane
       "Click on 'Samples' below to see some sample Content Provider setups.  Also, you can import or copy content "
       "providers from other presentations easily by clicking one of the two buttons at the bottom of the grid.\n\n"
       "Mandatory features are indicated by a red '*' in Steps 1 & 4.");
+
+  askProviderToCopy = [this]() -> std::optional<std::pair<std::string, std::string>> {
+    const Presentation& pr = main_.presentation();
+    TFmCopySubscriber dialog(main_.platformServices().messages, pr.projectsFolder(), pr.presentationName, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return std::make_pair(dialog.sourceFolder, dialog.providerName);
+  };
 
   QWidget* p = PnContent;
   label("Enter the name of", p, 10, 0, 200, 16, kRedBold);
@@ -216,7 +224,7 @@ void TFmStep1::CkBxQuietClick() {
 }
 
 void TFmStep1::BtnCopyClick() {
-  // The copy dialog.
+  if (const auto choice = askProviderToCopy()) copyProvider(choice->first, choice->second);
 }
 
 void TFmStep1::BtnImportClick() {

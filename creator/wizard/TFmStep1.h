@@ -6,7 +6,10 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "creator/logic/ProviderNames.h"
 #include "creator/wizard/TFmCustWizardPage.h"
@@ -36,6 +39,9 @@ class TFmStep1 : public TFmCustWizardPage {
   void BtnImportClick();
   // The shared copy of a provider folder into the presentation under `name`.
   void copyProvider(const std::string& sourceFolder, const std::string& name);
+
+  // Shows the copy dialog; the provider's folder and name, or nothing when cancelled.
+  std::function<std::optional<std::pair<std::string, std::string>>()> askProviderToCopy;
 
   TQxGrid* GridSubscribers;
   QCheckBox* CkBxQuiet;

@@ -5,6 +5,7 @@
 
 #include "common/widgets/TQxGrid.h"
 #include "creator/logic/Presentations.h"
+#include "creator/wizard/TFmCopySubscriber.h"
 #include "creator/wizard/TFmStep1.h"
 #include "tests/creator/CreatorFixture.h"
 
@@ -201,6 +202,43 @@ TEST_F(Step1Test, CopyOntoAnExistingNameCopiesNothingYetMakesItCurrent) {
   EXPECT_FALSE(fs::exists(folder + "Radio/!Tavo.ini"));
   EXPECT_EQ(main->presentation().currentProvider, 1);
   EXPECT_EQ(cell(page, 3), "");
+}
+
+}  // namespace
+}  // namespace tavo::creator::test
+
+namespace tavo::creator::test {
+namespace {
+
+TEST_F(Step1Test, TheCopyDialogListsOtherPresentationsAndWantsAProvider) {
+  TFmStep1& page = openWith({"A"});
+  t.write("area/Projects/Other/Project.ini", "");
+  t.write("area/Projects/Other/Radio/!Tavo.ini", "[Sponsor Options]\r\n");
+  t.write("area/Projects/Other/TV/!Tavo.ini", "");
+  TFmCopySubscriber dialog(platform.platform().messages, area + "Projects/", "Show");
+  EXPECT_EQ(dialog.windowTitle(), "Copy Content Provider");
+  ASSERT_EQ(dialog.CBxProjects->count(), 2);
+  EXPECT_EQ(dialog.CBxProjects->itemText(0), "Select a project");
+  EXPECT_EQ(dialog.CBxProjects->itemText(1), "Other");
+  dialog.CBxProjectsDropDown();
+  EXPECT_EQ(dialog.CBxProjects->count(), 1);
+  dialog.CBxProjects->setCurrentIndex(0);
+  dialog.CBxProjectsChange();
+  ASSERT_EQ(dialog.LBxProviders->count(), 2);
+  dialog.BtnOKClick();
+  EXPECT_EQ(messageTexts(), QStringList{"Please select a content provider to copy"});
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  dialog.LBxProviders->setCurrentRow(0);
+  dialog.BtnOKClick();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.providerName, "Radio");
+  EXPECT_EQ(dialog.sourceFolder, area + "Projects/Other/Radio");
+
+  page.askProviderToCopy = [&] { return std::optional(std::make_pair(dialog.sourceFolder, dialog.providerName)); };
+  page.BtnCopyClick();
+  EXPECT_TRUE(fs::is_regular_file(folder + "Radio/!Tavo.ini"));
+  EXPECT_EQ(messageTexts().back(), "Content provider copied");
+  EXPECT_EQ(main->presentation().currentProvider, 1);
 }
 
 }  // namespace
