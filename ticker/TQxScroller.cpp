@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 #include <qdrawutil.h>
@@ -167,6 +168,19 @@ void TQxScroller::resizeEvent(QResizeEvent* event) {
 void TQxScroller::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   requestPaint();
+  // A moving band takes its first step as soon as its first frame is on the
+  // screen, not one tick later (see paintEvent).
+  firstStepPending_ = true;
+}
+
+void TQxScroller::takeFirstStep() {
+  firstStepPending_ = false;
+  if (!Active()) return;
+  QTimer::singleShot(0, this, [this] {
+    if (!Active() || !isVisible()) return;
+    scrollTimerTick();
+    scrollTimer_.start();  // the regular ticks follow a whole interval later
+  });
 }
 
 void TQxScroller::scrollTimerTick() {
@@ -246,6 +260,7 @@ void TQxScroller::paintEvent(QPaintEvent* event) {
     else
       showFrame(painter);
     if (tickFrame && items_->Count() > 0) trace::mark("first ticker frame");
+    if (firstStepPending_ && full) takeFirstStep();
     if (focusRect_) {
       // A dotted outline that inverts what lies below it, visible on any colour.
       painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

@@ -179,6 +179,7 @@ class TQxScroller : public QWidget {
   void openHyperlink(const QString& link);
   void endGrab(int x);
   void restoreScreenCursor();
+  void takeFirstStep();
 
   platform::Shell* shell_;
   std::unique_ptr<TScrollerCollection> items_;
@@ -190,6 +191,7 @@ class TQxScroller : public QWidget {
 
   QTimer scrollTimer_;
   QTimer itemDelayTimer_;
+  bool firstStepPending_ = false;  // shown, and the first frame not yet painted
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   QColor color_{Qt::black};

@@ -23,6 +23,7 @@
 #include "common/StartupTrace.h"
 #include "format/ProjectFile.h"
 #include "platform/QtText.h"
+#include "player/bar/BarMessageEvent.h"
 #include "player/bar/BarWidgets.h"
 #include "player/bar/Glyphs.h"
 #include "ticker/TQxScroller.h"
@@ -46,7 +47,6 @@ TFmMain::TFmMain(platform::Platform& platform, QStringList arguments, QWidget* p
   pal.setColor(QPalette::Window, toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)}));
   setPalette(pal);
   setAutoFillBackground(true);
-  builtInSponsorBox_ = glyphs::builtInSponsorBox();
   createControls();
   resize(platform_.screen.screenGeometry().width(), layout::textSizeLayout("Large").barHeight);
 }
@@ -202,7 +202,6 @@ void TFmMain::createControls() {
   ImgMenu = picture("ImgMenu", {kMenuImageSize, kMenuImageSize}, "Preferences Menu");
   ImgMenu->setPixmap(glyphs::preferencesMenuPicture({kMenuImageSize, kMenuImageSize}));
   ImgAdSponsor = picture("ImgAdSponsor", {kAdSponsorWidth, kAdSponsorHeight}, {});
-  ImgAdSponsor->setPixmap(builtInSponsorBox_);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->resize(kBulletSize, kBulletSize);
@@ -435,6 +434,15 @@ void TFmMain::mouseReleaseEvent(QMouseEvent* event) {
   // A click on the background undocks the bar: it stays where the user put it.
   if (!childAt(event->position().toPoint())) align_ = Align::None;
   QWidget::mouseReleaseEvent(event);
+}
+
+bool TFmMain::event(QEvent* event) {
+  if (event->type() == BarMessageEvent::eventType()) {
+    auto* notice = static_cast<BarMessageEvent*>(event);
+    notice->result = BarMessageReceived(notice->message);
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 bool TFmMain::eventFilter(QObject* watched, QEvent* event) {

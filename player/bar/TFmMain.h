@@ -223,6 +223,8 @@ class TFmMain : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Notices from the other windows (BarMessageEvent.h) go to BarMessageReceived.
+  bool event(QEvent* event) override;
 
  private:
   enum class Align { None, Top, Bottom };
@@ -231,8 +233,8 @@ class TFmMain : public QWidget {
   void buildSubscriberMenu();
   void allowSubscriberMenu(QWidget* control);
   void PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row);
-  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                         const QPixmap& fallback);
+  enum class Fallback { Empty, BuiltInSponsorBox };
+  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link, Fallback fallback);
   void sponsorClick(QLabel* picture);
   void refreshBullets();
   void startSystemMove();
@@ -272,8 +274,8 @@ class TFmMain : public QWidget {
   QPixmap builtInSponsorBox_;
   // The lines of the channel's ticker text that LoadTicker left for later,
   // and how many lines go on the band at once and in each idle batch.
-  static constexpr std::size_t kTickerLinesAtOnce = 200;
-  static constexpr std::size_t kTickerLinesPerBatch = 250;
+  static constexpr std::size_t kTickerLinesAtOnce = 50;
+  static constexpr std::size_t kTickerLinesPerBatch = 100;
   std::vector<TickerLine> pendingTickerLines_;
   std::size_t pendingTickerNext_ = 0;
   QTimer* tickerLoadTimer_ = nullptr;
