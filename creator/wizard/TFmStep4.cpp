@@ -72,8 +72,8 @@ TFmStep4::TFmStep4(TFmMain& main, QWidget* panel) : TFmCustWizardPage(main, pane
   QWidget* p = PnContent;
   auto* red = label("*", p, 2, 4, 8);
   red->setStyleSheet("QLabel { color: red; font-weight: bold; }");
-  label("Sponsor Logo  (40 x 40 BMP)", p, 10, 4, 170);
-  LbLogoSize = label("", p, 180, 4, 90);
+  label("Sponsor Logo  (40 x 40 BMP)", p, 10, 4, 190);
+  LbLogoSize = label("", p, 200, 4, 90);
   BtnLogo = button("Logo", p, 10, 22, 50);
   BtnLogo->setToolTip("Select sponsor logo");
   ImgLogo = label("", p, 64, 22, 40, 40);
@@ -82,8 +82,8 @@ TFmStep4::TFmStep4(TFmMain& main, QWidget* panel) : TFmCustWizardPage(main, pane
   EdLogoLink = edit(p, 140, 22, 190);
   auto* BtnLogoLink = button("...", p, 332, 22, 24, 20);
 
-  label("Sponsor Box  (24 x 120 BMP)", p, 10, 68, 170);
-  LbBoxSize = label("", p, 180, 68, 90);
+  label("Sponsor Box  (24 x 120 BMP)", p, 10, 68, 190);
+  LbBoxSize = label("", p, 200, 68, 90);
   BtnBox = button("Image", p, 10, 86, 50);
   BtnBox->setToolTip("Select sponsor box image");
   ImgBox = label("", p, 64, 86, 120, 24);
@@ -97,15 +97,15 @@ TFmStep4::TFmStep4(TFmMain& main, QWidget* panel) : TFmCustWizardPage(main, pane
   CBxCaption = new QComboBox(p);
   CBxCaption->setEditable(true);
   CBxCaption->setGeometry(10, 134, 180, 20);
-  label("Link", p, 196, 136, 30);
+  label("Link", p, 194, 136, 26);
   EdCaptionLink = edit(p, 220, 134, 110);
   hintFollowsText(EdCaptionLink);
   auto* BtnCaptionLink = button("...", p, 332, 134, 24, 20);
 
   label("Streaming Ad Text File", p, 10, 162, 150);
   BtnAdText = button("Assign Text", p, 10, 178, 100);
-  label("Text Line Interval (min/sec)", p, 120, 180, 160);
-  EdInterval = edit(p, 284, 178, 50);
+  label("Text Line Interval (min/sec)", p, 116, 180, 180);
+  EdInterval = edit(p, 296, 178, 50);
   EdInterval->setInputMask("90:00;_");
   EdInterval->setMaxLength(5);
   EdInterval->setText("00:05");
@@ -137,7 +137,7 @@ TFmStep4::TFmStep4(TFmMain& main, QWidget* panel) : TFmCustWizardPage(main, pane
   CBxTickerText = combo({"Bold", "Regular"}, GBxViewing, 128, 60, 100);
   label("Ticker Text Size", GBxViewing, 248, 44, 110);
   CBxTickerSize = combo({"Small", "Large", "Jumbo"}, GBxViewing, 248, 60, 100);
-  label("Button Bar Location", GBxViewing, 8, 90, 120);
+  label("Button Bar Location", GBxViewing, 8, 90, 118);
   CBxButtonBarLocation = combo({"Top", "Bottom"}, GBxViewing, 8, 106, 100);
   label("Button Bar Text", GBxViewing, 128, 90, 110);
   CBxButtonBarText = combo({"Bold", "Regular"}, GBxViewing, 128, 106, 100);
