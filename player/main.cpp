@@ -5,9 +5,12 @@
 #include <memory>
 
 #include "common/StartupTrace.h"
+#include "platform/QtText.h"
 #include "player/bar/Glyphs.h"
+#include "player/bar/LazyBrowserWindow.h"
 #include "player/bar/LazySetWindows.h"
 #include "player/bar/TFmMain.h"
+#include "player/preferences/TFmOptions.h"
 #include "player/slideshow/BarHost.h"
 #include "player/slideshow/SoundPlayer.h"
 #include "player/slideshow/TFmSlideshow.h"
@@ -35,6 +38,10 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   tavo::player::TFmMain bar(platform, arguments);
   tavo::trace::mark("bar constructed");
+  tavo::player::PreferencesDialog preferences(tavo::PlayerSettings(platform.registry),
+                                              tavo::platform::toPath(platform.programFolder), platform.shell);
+  tavo::player::LazyBrowserWindow browser(platform.messages,
+                                          tavo::player::LazyBrowserWindow::pluginBeside(platform.programFolder));
   // The picture windows: each made once, when a link first opens it, and then
   // kept hidden between showings. Their sound players make the multimedia back
   // end only when a set has a sound.
@@ -53,6 +60,8 @@ int main(int argc, char* argv[]) {
   tavo::player::BarPeers peers = bar.peers();
   peers.slideshow = &lazySlideshow;
   peers.thumbnails = &lazyThumbnails;
+  peers.preferences = &preferences;
+  peers.browser = &browser;
   bar.setPeers(peers);
   if (!bar.FormCreate()) return 0;
   tavo::trace::mark("bar dressed");

@@ -212,6 +212,7 @@ void TFmMain::createControls() {
   PMnButtons->setToolTipsVisible(true);
   PMnSearchEngines = new QMenu(this);
   PMnSearchEngines->setObjectName("PMnSearchEngines");
+  connectSearchField();
 
   TimerLbTicker = new QTimer(this);
   TimerLbTicker->setObjectName("TimerLbTicker");
@@ -529,20 +530,12 @@ void TFmMain::MChAboutClick() {
   if (peers_.preferences) {
     PreferencesDialogPort::Request r;
     r.page = PreferencesDialogPort::Page::About;
+    r.bar = this;  // Apply on the About page tells the bar too
     r.subscriberFolder = SubscriberFolder;
+    r.channelCount = static_cast<int>(SubscriberNames.size());  // shown on the About page
     peers_.preferences->runModal(r);
   }
   ArrangeBar();
-}
-
-void TFmMain::CloseSearchField() {
-  BtnSearch->setToolTip("Internet Search");
-  ImgAdSponsor->show();
-  ImgMenu->show();
-  EdSearch->hide();
-  BtnGo->hide();
-  searchTag_ = 0;
-  BtnSearch->setProperty("tag", 0);
 }
 
 void TFmMain::ImgAdSponsorClick() { sponsorClick(ImgAdSponsor); }

@@ -139,6 +139,14 @@ class TFmMain : public QWidget {
   void ShowPlaylistControls();
   void CloseSearchField();
 
+  // ---- the internet search (SearchField.cpp) ----
+  void BtnSearchClick();
+  void BtnGoClick();
+  // Only Enter (13) acts.
+  void EdSearchKeyDown(int key);
+  void MChSearchLink(QAction* entry);
+  void LoadSearchEngines();
+
   // ---- the link dispatcher and what it opens ----
   bool ExecuteLink(const QString& link, const QString& folder = {}, int flags = NoLinkFlags);
   void OpenSlideshow(const std::string& folder);
@@ -230,6 +238,7 @@ class TFmMain : public QWidget {
   enum class Align { None, Top, Bottom };
 
   void createControls();
+  void connectSearchField();
   void buildSubscriberMenu();
   void allowSubscriberMenu(QWidget* control);
   void PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row);
@@ -268,6 +277,7 @@ class TFmMain : public QWidget {
   bool playlistStartedAtShow_ = false;
   bool buttonTextBold_ = false;
   int searchTag_ = 0;
+  QActionGroup* searchEngineGroup_ = nullptr;
   Align align_ = Align::None;
   PlaylistWindow playlistOpenWindow_ = PlaylistWindow::None;
   QPixmap bullet_;
