@@ -1,5 +1,7 @@
 #include "common/Registry.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -101,9 +103,23 @@ std::optional<RegistryValue> parseLine(std::string_view line) {
   return v;
 }
 
-std::vector<RegistryValue> readValuesFile(const std::string& keyFolder) {
-  const auto bytes = readFileBytes(keyFolder + "/" + kValuesFile);
-  if (!bytes) return {};
+// The values of a key's file: none when there is no file, and none for a file
+// larger than kMaxValuesFileBytes, which is damage (the store writes a few
+// hundred bytes) and is not read; nothing when a file is there but could not
+// be read (permissions, an I/O error, not a regular file), so that no write
+// replaces values it never saw.
+std::optional<std::vector<RegistryValue>> readValuesFile(const std::string& keyFolder) {
+  const std::string path = keyFolder + "/" + kValuesFile;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::vector<RegistryValue>{};
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) return std::nullopt;
+  if (static_cast<std::uint64_t>(st.st_size) > kMaxValuesFileBytes) return std::vector<RegistryValue>{};
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  if (bytes->size() > kMaxValuesFileBytes) return std::vector<RegistryValue>{};  // grew while read
   return parseRegistryValues(*bytes);
 }
 
@@ -187,7 +203,7 @@ std::optional<std::string> Registry::openKey(std::string_view keyPath, bool crea
 std::vector<RegistryValue> Registry::values(std::string_view keyPath) const {
   const auto folder = openKey(keyPath, false);
   if (!folder) return {};
-  return readValuesFile(*folder);
+  return readValuesFile(*folder).value_or(std::vector<RegistryValue>{});
 }
 
 std::vector<std::string> Registry::valueNames(std::string_view keyPath) const {
@@ -213,7 +229,9 @@ bool Registry::store(std::string_view keyPath, const RegistryValue& v, bool eras
   if (v.name.empty()) return false;
   const auto folder = openKey(keyPath, !erase);
   if (!folder) return false;
-  std::vector<RegistryValue> all = readValuesFile(*folder);
+  std::optional<std::vector<RegistryValue>> read = readValuesFile(*folder);
+  if (!read) return false;  // a file that could not be read is left as it is
+  std::vector<RegistryValue> all = std::move(*read);
   bool replaced = false;
   for (auto it = all.begin(); it != all.end(); ++it) {
     if (!equalsIgnoreCase(it->name, v.name)) continue;

@@ -10,7 +10,10 @@
 //     dword:<name>=<integer>
 // Backslash, CR, LF (and "=" inside names) are escaped with a backslash.
 // Lines that cannot be read are ignored, and the next write of the key
-// rewrites its file whole (atomically), so a damaged file heals itself.
+// rewrites its file whole (atomically), so a damaged file heals itself; a
+// file larger than kMaxValuesFileBytes counts as damage and is not read. A
+// file that is there but cannot be read (permissions, an I/O error) reads as
+// a key without values, and writes to the key fail and leave it unchanged.
 //
 // Two roots exist, as on the system the player was designed for: one for the
 // user's preferences and one for the record of installed presentations
@@ -23,6 +26,10 @@
 #include <vector>
 
 namespace tavo {
+
+// The largest ".values" file the store reads; a key's settings take a few
+// hundred bytes.
+inline constexpr std::uint64_t kMaxValuesFileBytes = std::uint64_t{16} << 20;
 
 struct RegistryValue {
   enum class Type { Text, Integer };

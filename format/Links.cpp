@@ -24,6 +24,19 @@ ClassifiedLink classifyLink(std::string_view link) {
   return {LinkClass::Document, std::string(link)};
 }
 
+bool isAddress(std::string_view link) {
+  if (startsWithIgnoreCase(link, "www.")) return true;
+  const std::size_t colon = link.find(':');
+  if (colon == std::string_view::npos || colon < 2) return false;
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!letter(link[0])) return false;
+  for (std::size_t i = 1; i < colon; ++i) {
+    const char c = link[i];
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return false;
+  }
+  return !equalsIgnoreCase(link.substr(0, colon), "file");
+}
+
 std::string channelLink(std::string_view name) { return "Subscriber " + std::string(name); }
 std::string slideshowLink(std::string_view setName) { return "Slideshow " + std::string(setName); }
 std::string thumbnailLink(std::string_view setName) { return "Thumbnail " + std::string(setName); }

@@ -32,6 +32,14 @@ ClassifiedLink classifyLink(std::string_view link);
 // ":", including the "."; empty when there is none.
 std::string fileExtension(std::string_view name);
 
+// True when a link that names no file is an address to hand to the browser:
+// it begins with a scheme ("http:", "https:", "mailto:", "ftp:", ... two or
+// more letters, digits, "+", "-" or "." after a letter, then ":") or with
+// "www.". A drive letter ("C:") is no scheme, and "file:" addresses are not
+// addresses here: they name files, which are looked up as files or not at all.
+// Everything else ("menu.pdf", "..\x.htm") is a file name.
+bool isAddress(std::string_view link);
+
 // The texts that build links of the first three classes ("Subscriber " + name, ...).
 std::string channelLink(std::string_view name);
 std::string slideshowLink(std::string_view setName);

@@ -157,8 +157,9 @@ bool setPlaylistSyncFile(const std::string& providerFolder, std::string_view ite
 
 std::vector<SyncLine> parseSyncLines(std::string_view bytes) {
   std::vector<SyncLine> lines;
-  lines.reserve(lineCountBound(bytes));
+  reserveLines(lines, bytes);
   forEachLineBeforeBlankEnd(bytes, [&](std::string_view line) {
+    if (lines.size() >= kMaxLinesKept) return;
     const auto seconds = parseSyncTime(getField(line, 1, '|'));
     if (!seconds) return;
     lines.push_back({*seconds, getField(line, 2, '|'), afterSecondBar(line)});
@@ -170,8 +171,9 @@ std::vector<SyncLine> readSyncLines(const std::string& path) { return parseSyncL
 
 std::vector<SyncRow> parseSyncRows(std::string_view bytes) {
   std::vector<SyncRow> rows;
-  rows.reserve(lineCountBound(bytes));
+  reserveLines(rows, bytes);
   forEachLineBeforeEmptyEnd(bytes, [&](std::string_view line) {
+    if (rows.size() >= kMaxLinesKept) return;
     SyncRow row;
     row.time = getField(line, 1, '|');
     row.text = getField(line, 2, '|');
@@ -201,7 +203,10 @@ bool writeSyncLines(const std::string& path, const std::vector<SyncRow>& rows, s
 
 std::string defaultSyncFileName(const std::string& providerFolder, std::string_view item) {
   const std::string folder = withTrailingSeparator(providerFolder);
-  const std::string base = baseName(item);
+  // From the item's last name only: "../../x.avi" and "http://host/a/clip"
+  // give names in the provider folder, never paths.
+  std::string base = baseName(lastPathName(item));
+  if (base.empty() || base == "." || base == "..") base = "Sync";
   std::string candidate = base + ".txt";
   for (int n = 1; fileExistsIn(folder, candidate); ++n) candidate = base + "_" + std::to_string(n) + ".txt";
   return candidate;

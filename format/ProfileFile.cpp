@@ -217,7 +217,7 @@ ProfileFile ProfileFile::fromBytes(std::string&& bytes) {
   file.existed_ = true;
   file.store_ = std::move(bytes);
   const std::string_view text(file.store_);
-  file.lines_.reserve(lineCountBound(text));
+  reserveLines(file.lines_, text);
   forEachLine(text, [&](std::string_view line) {
     file.addLine(line, static_cast<std::uint64_t>(line.data() - text.data()));
   });

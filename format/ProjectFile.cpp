@@ -151,7 +151,10 @@ std::vector<std::string> readContentProviderList(const std::string& presentation
   for (const ProfileEntry& entry : file.sectionEntries(kSectionSubscribers)) {
     // The whole value: a folder name may hold "=".
     const std::string& name = entry.value;
-    if (name.empty() || !folderExistsIn(folder, name)) continue;
+    // Only a plain folder name of the presentation: not ".", "..", nor a path.
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos ||
+        !folderExistsIn(folder, name))
+      continue;
     bool seen = false;
     for (const auto& n : names) seen = seen || sameName(n, name);
     if (!seen) names.push_back(name);

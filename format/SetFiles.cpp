@@ -88,7 +88,8 @@ void attachSyncLines(std::vector<SetImage>& images, const std::vector<ImageValue
       SetImage row;
       row.syncText = getField(line, 1, '|');
       row.hotlink = getField(line, 2, '|');
-      if (!row.syncText.empty() || !row.hotlink.empty()) unclaimed.push_back(std::move(row));
+      if ((!row.syncText.empty() || !row.hotlink.empty()) && unclaimed.size() < kMaxLinesKept)
+        unclaimed.push_back(std::move(row));
     }
   });
   for (auto& row : unclaimed) images.push_back(std::move(row));
@@ -131,12 +132,18 @@ ThumbnailSet parseThumbnailSet(const ProfileFile& definition, ReadMode mode) {
   return set;
 }
 
+std::optional<std::string> fileInSet(const std::string& setFolder, std::string_view storedName) {
+  if (storedName.empty()) return std::nullopt;
+  const std::string folder = withTrailingSeparator(setFolder);
+  return resolveInside(folder, folder, storedName);
+}
+
 SlideshowSet readSlideshowSet(const std::string& setFolder, ReadMode mode) {
   const ProfileFile definition = ProfileFile::load(fileIn(setFolder, kSlideshowFileName));
   const std::string syncName = definition.readString(kSectionSlideshowOptions, kKeySyncFileName,
                                                      mode == ReadMode::Editor ? kSlideshowSyncFileName : "");
   FileBytes sync;
-  if (!syncName.empty()) sync = readPresentationFile(resolveName(withTrailingSeparator(setFolder), syncName));
+  if (const std::optional<std::string> file = fileInSet(setFolder, syncName)) sync = readPresentationFile(*file);
   return parseSlideshowSet(definition, sync.bytes, mode);
 }
 

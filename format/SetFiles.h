@@ -16,6 +16,7 @@
 // picture claims and that hold text follow as rows without a picture, so that
 // nothing the author typed is lost.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,15 @@ struct ThumbnailSet {
   int cycleIntervalMs() const;  // unusable or missing: 15 seconds
 };
 
-// A missing definition file gives an empty set with the mode's defaults.
+// A file a set names by its stored name (a picture, the sound, the
+// synchronized text): looked up in the set folder, where every such file lies,
+// and only there. nullopt for a name that leads out of the set folder (an
+// absolute name, ".." parts or a symbolic link), as for a name that is not
+// there; a missing name inside gives the path it would have.
+std::optional<std::string> fileInSet(const std::string& setFolder, std::string_view storedName);
+
+// A missing definition file gives an empty set with the mode's defaults. A
+// synchronized text file named outside the set folder is not read.
 SlideshowSet readSlideshowSet(const std::string& setFolder, ReadMode mode);
 ThumbnailSet readThumbnailSet(const std::string& setFolder, ReadMode mode);
 

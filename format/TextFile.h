@@ -6,9 +6,11 @@
 // damaged huge file gives the reader's defaults instead of exhausting memory.
 // Writers refuse to replace a file that exists but could not be read.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/FileText.h"
 
@@ -62,8 +64,22 @@ void forEachLineBeforeEmptyEnd(std::string_view text, Fn&& fn) {
 }
 
 // An upper bound of the number of lines of `text` (every line end counted,
-// so CR LF counts twice), for reserving room before a split.
+// so CR LF counts twice).
 std::size_t lineCountBound(std::string_view text);
+
+// The most lines a line reader (ticker, synchronized and playlist texts) keeps
+// from one file; the lines after them are not read. No one writes such a
+// text, and a file of line ends within the size limit would otherwise make
+// hundreds of millions of items, gigabytes of them.
+inline constexpr std::size_t kMaxLinesKept = std::size_t{1} << 20;
+
+// Reserves room in `lines` for the lines of `text` before a split: never more
+// than the lines it can keep, and never more bytes than the text has, so that
+// a file made of line ends does not ask for many times its size.
+template <typename T>
+void reserveLines(std::vector<T>& lines, std::string_view text) {
+  lines.reserve(std::min({lineCountBound(text), kMaxLinesKept, text.size() / sizeof(T) + 1}));
+}
 
 // One line of a line file as it is written: line ends inside it become blanks
 // (they would split it), then CR LF is appended.

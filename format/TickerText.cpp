@@ -14,8 +14,10 @@ TickerLine splitTickerLine(std::string_view line) { return {getField(line, 1, '|
 
 std::vector<TickerLine> parseTickerText(std::string_view bytes, ReadMode mode) {
   std::vector<TickerLine> lines;
-  lines.reserve(lineCountBound(bytes));
-  auto add = [&](std::string_view line) { lines.push_back(splitTickerLine(line)); };
+  reserveLines(lines, bytes);
+  auto add = [&](std::string_view line) {
+    if (lines.size() < kMaxLinesKept) lines.push_back(splitTickerLine(line));
+  };
   if (mode == ReadMode::Player)
     forEachLineBeforeBlankEnd(bytes, add);
   else

@@ -147,13 +147,14 @@ class Operation {
     if (auto existing = existingEntry(destination)) destination = *existing;
     std::error_code ec;
     if (fs::is_directory(fs::status(destination, ec))) {
-      // Into an existing folder: every source keeps its own name.
-      for (const fs::path& item : items) copyEntry(item, destination / item.filename(), true);
+      // Into an existing folder: every source keeps its own name. Entries a
+      // pattern matched are found, not named: their links are copied as links.
+      for (const fs::path& item : items) copyEntry(item, destination / item.filename(), !pattern);
     } else if (!fs::exists(fs::symlink_status(destination, ec))) {
       // A missing destination is the name of the copy (or of the folder a pattern fills).
       createFolders(pattern ? destination : destination.parent_path());
       if (pattern) {
-        for (const fs::path& item : items) copyEntry(item, destination / item.filename(), true);
+        for (const fs::path& item : items) copyEntry(item, destination / item.filename(), false);
       } else {
         copyEntry(items.front(), destination, true);
       }

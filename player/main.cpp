@@ -9,13 +9,17 @@
 #include "player/bar/Glyphs.h"
 #include "player/bar/LazyBrowserWindow.h"
 #include "player/bar/LazySetWindows.h"
+#include "player/bar/PlaylistRunner.h"
 #include "player/bar/TFmMain.h"
+#include "player/setup/SetupWizard.h"
 #include "player/preferences/TFmOptions.h"
 #include "player/slideshow/BarHost.h"
 #include "player/slideshow/SoundPlayer.h"
 #include "player/slideshow/TFmSlideshow.h"
 #include "player/thumbnails/TFmThumbViewer.h"
+#include "player/video/TFmVideoPlayerSmall.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtText.h"
 
 int main(int argc, char* argv[]) {
   tavo::trace::mark("main");
@@ -57,9 +61,22 @@ int main(int argc, char* argv[]) {
     thumbnails = std::make_unique<tavo::player::pictures::TFmThumbViewer>(platform, pictureHost, viewerSound);
     return thumbnails->port();
   });
+  // The video window is a light window until its first Play, which makes the
+  // media player; the runner drives it and the slideshow and thumbnail windows.
+  tavo::player::TFmVideoPlayerSmall video;
+  video.setMainWindow([&bar](tavo::player::BarMessage m) { return bar.BarMessageReceived(m); });
+  tavo::player::PlaylistRunner playlist(bar, &video);
+  QObject::connect(&video, &tavo::player::TFmVideoPlayerSmall::closed, &playlist,
+                   &tavo::player::PlaylistRunner::videoClosed);
   tavo::player::BarPeers peers = bar.peers();
   peers.slideshow = &lazySlideshow;
   peers.thumbnails = &lazyThumbnails;
+  // The setup wizard copies this very program beside the presentation it installs;
+  // its window is made only when the link asks for it.
+  tavo::player::SetupWizard setup(platform, tavo::platform::toPath(QCoreApplication::applicationFilePath()), &bar);
+  peers.setup = &setup;
+  peers.playlist = &playlist;
+  peers.video = &video;
   peers.preferences = &preferences;
   peers.browser = &browser;
   bar.setPeers(peers);

@@ -13,6 +13,7 @@ shift || true
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/fuzz
 jobs=${FUZZ_JOBS:-1}
+large=$((8 << 20))  # the largest input, 8 MiB
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
@@ -30,7 +31,15 @@ run() {
   local corpus=$build/corpus/$name
   mkdir -p "$corpus"
   [ -d "$root/fuzz/seeds/$name" ] && cp -n "$root/fuzz/seeds/$name"/* "$corpus"/ 2>/dev/null || true
-  "$build/$target" "$corpus" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -max_len=65536 \
+  # Large seeds, made here rather than kept in the repository: floods of line
+  # ends and of short lines, so that the fuzzer also runs inputs where a
+  # reader's memory per line, not per byte, is what counts.
+  [ -e "$corpus/flood-line-ends" ] || head -c "$large" /dev/zero | tr '\0' '\n' >"$corpus/flood-line-ends"
+  [ -e "$corpus/flood-short-lines" ] || yes 'a|b' | head -c "$large" >"$corpus/flood-short-lines"
+  # A single allocation above the malloc limit is reported as a fault: many
+  # times an input's size in one block is what a per-line reservation asks.
+  "$build/$target" "$corpus" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -max_len="$large" \
+    -malloc_limit_mb=512 \
     -print_final_stats=1 -artifact_prefix="$build/crashes/$name-" >"$build/logs/$name.log" 2>&1
 }
 

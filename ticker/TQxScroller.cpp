@@ -1,6 +1,8 @@
 #include "ticker/TQxScroller.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -9,6 +11,7 @@
 #include <climits>
 #include <qdrawutil.h>
 
+#include "common/PresentationPath.h"
 #include "common/QxMisc.h"
 #include "common/StartupTrace.h"
 #include "platform/QtText.h"
@@ -48,11 +51,17 @@ TQxScroller::~TQxScroller() { restoreScreenCursor(); }
 
 // ---- properties -----------------------------------------------------------------
 
-bool TQxScroller::Active() const { return scrollTimer_.isActive(); }
+bool TQxScroller::Active() const { return active_; }
 
 void TQxScroller::setActive(bool on) {
-  if (on == scrollTimer_.isActive()) return;
-  if (on)
+  active_ = on;
+  syncScrollTimer();
+}
+
+void TQxScroller::syncScrollTimer() {
+  const bool run = active_ && isVisible();
+  if (run == scrollTimer_.isActive()) return;
+  if (run)
     scrollTimer_.start();
   else
     scrollTimer_.stop();
@@ -167,6 +176,7 @@ void TQxScroller::resizeEvent(QResizeEvent* event) {
 
 void TQxScroller::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  syncScrollTimer();
   requestPaint();
   // A moving band takes its first step as soon as its first frame is on the
   // screen, not one tick later (see paintEvent).
@@ -181,6 +191,17 @@ void TQxScroller::takeFirstStep() {
     scrollTimerTick();
     scrollTimer_.start();  // the regular ticks follow a whole interval later
   });
+}
+
+void TQxScroller::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  cancelGrab();
+  scrollTimer_.stop();  // until it is shown again
+}
+
+void TQxScroller::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) cancelGrab();
 }
 
 void TQxScroller::scrollTimerTick() {
@@ -333,7 +354,8 @@ void TQxScroller::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::LeftButton) return;
   const bool pressed = band_.pressed();
-  const bool click = band_.isClickAt(at.x());
+  const bool click = band_.isClickAt(at.x()) && !doubleClickPress_;
+  doubleClickPress_ = false;
   band_.releasePress();
   if (click && options_.testFlag(TScrollerOption::opExecuteHyperlinks)) {
     executeHyperlinkAt(at.x());
@@ -350,6 +372,15 @@ void TQxScroller::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!alive) return;
   }
   mousePressEvent(event);  // the second press of a double click is a press too
+  // ... but the click on the item was the first one: one click, one link.
+  if (event->button() == Qt::LeftButton) doubleClickPress_ = true;
+}
+
+void TQxScroller::cancelGrab() {
+  if (!band_.dragging()) return;
+  band_.releasePress();
+  endGrab(band_.downX());
+  focusRect_.reset();
 }
 
 void TQxScroller::endGrab(int x) {
@@ -398,9 +429,21 @@ void TQxScroller::openHyperlink(const QString& link) {
     shell_->openDocument(link);
   if (link.startsWith(QLatin1String("exec:"), Qt::CaseInsensitive)) {
     // The rest names a program, started in its own folder, without arguments.
+    // "exec:" starts any program it names: that is what the link class is for.
     const QString program = link.mid(5).trimmed();
-    if (!program.isEmpty())
-      shell_->startProgram(program, {}, platform::fromPath(folderOf(platform::toPath(program))));
+    if (program.isEmpty()) return;
+    std::string path = platform::toPath(program);
+    if (!QDir::isAbsolutePath(program)) {
+      const bool hasFolder = program.contains('/') || program.contains('\\');
+      std::string inFolder;
+      if (!linkFolder_.isEmpty())
+        inFolder = resolveName(withTrailingSeparator(platform::toPath(linkFolder_)), platform::toFileText(program));
+      if (!inFolder.empty() && isFile(inFolder))
+        path = inFolder;
+      else if (hasFolder)
+        return;  // a relative path names nothing beside the link: there is nothing to start
+    }
+    shell_->startProgram(platform::fromPath(path), {}, platform::fromPath(folderOf(path)));
   }
 }
 

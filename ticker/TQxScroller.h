@@ -78,7 +78,9 @@ class TQxScroller : public QWidget {
   platform::Shell* shell() const { return shell_; }
 
   // ---- properties (defaults in brackets) --------------------------------------
-  // The band moves [false]: the scroll timer's enabled state.
+  // The band moves [false]. The scroll timer runs only while the control is
+  // also visible: a hidden scroller costs nothing and goes on where it
+  // stopped when it is shown again.
   bool Active() const;
   void setActive(bool on);
   // [bsSingle]: a sunken 2-pixel edge around the client area.
@@ -108,6 +110,11 @@ class TQxScroller : public QWidget {
   // The control's hint follows the item under the mouse [false].
   bool ShowHyperlinkHint() const { return showHyperlinkHint_; }
   void setShowHyperlinkHint(bool on) { showHyperlinkHint_ = on; }
+  // The folder the items' links belong to [none]: a relative "exec:" program
+  // ("exec:tools/run.sh") is looked up there first, letter case ignored. A
+  // bare name found nowhere there is left to the system's PATH.
+  const QString& LinkFolder() const { return linkFolder_; }
+  void setLinkFolder(const QString& folder) { linkFolder_ = folder; }
 
   int ClientWidth() const;
   int ClientHeight() const;
@@ -143,6 +150,7 @@ class TQxScroller : public QWidget {
   void itemDelayTimerTick();
   int scrollTimerInterval() const { return scrollTimer_.interval(); }
   bool itemDelayTimerActive() const { return itemDelayTimer_.isActive(); }
+  bool scrollTimerRunning() const { return scrollTimer_.isActive(); }
 
   const TickerBand& band() const { return band_; }
   // The off-screen buffer the last buffered pass was drawn into.
@@ -152,6 +160,8 @@ class TQxScroller : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -178,6 +188,11 @@ class TQxScroller : public QWidget {
   void executeHyperlinkAt(int x);
   void openHyperlink(const QString& link);
   void endGrab(int x);
+  // Ends a grab the user can no longer finish (the control was hidden, its
+  // window lost the focus) as a release where it was pressed: the band moves
+  // on as before and the screen's cursor is restored.
+  void cancelGrab();
+  void syncScrollTimer();
   void restoreScreenCursor();
   void takeFirstStep();
 
@@ -191,6 +206,10 @@ class TQxScroller : public QWidget {
 
   QTimer scrollTimer_;
   QTimer itemDelayTimer_;
+  bool active_ = false;
+  // The press being handled is the second one of a double click: its release
+  // is no second click on the item's hyperlink.
+  bool doubleClickPress_ = false;
   bool firstStepPending_ = false;  // shown, and the first frame not yet painted
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
@@ -200,6 +219,7 @@ class TQxScroller : public QWidget {
   TScrollerOptions options_{TScrollerOption::opActiveMouse, TScrollerOption::opDrawFocus};
   TScrollSpeed speed_ = TScrollSpeed::speed3_Normal;
   bool showHyperlinkHint_ = false;
+  QString linkFolder_;
 
   int itemHeight_ = 0;          // client height the items' images were made for
   bool paintRequested_ = true;  // the next paint is a full Paint

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
 
 #include "common/QxMisc.h"
+#include "common/TextEncoding.h"
 
 namespace tavo {
 
@@ -56,8 +58,11 @@ void fillHeight(QWidget* control, int top, int bottomMargin) {
 void fillComboWithSubfolders(const QString& folder, QComboBox* combo) {
   if (!combo) return;
   combo->clear();
-  for (const std::string& name : listVisibleSubfoldersSorted(folder.toStdString()))
-    combo->addItem(QString::fromStdString(name));
+  std::vector<std::string> names = listVisibleSubfoldersSorted(folder.toStdString());
+  // Without regard to case, as every other listing: "alpha" before "Zeta".
+  std::stable_sort(names.begin(), names.end(),
+                   [](const std::string& a, const std::string& b) { return foldCaseUtf8(a) < foldCaseUtf8(b); });
+  for (const std::string& name : names) combo->addItem(QString::fromStdString(name));
 }
 
 }  // namespace tavo

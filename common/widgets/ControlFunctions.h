@@ -19,7 +19,8 @@ void centerInParent(QWidget* control);
 void fillWidth(QWidget* control, int left, int rightMargin);
 // Stretches the control from `top` to `bottomMargin` above the parent's bottom edge.
 void fillHeight(QWidget* control, int top, int bottomMargin);
-// The sub-folders whose names do not begin with ".", sorted, become the combo box's items.
+// The sub-folders whose names do not begin with ".", sorted without regard to
+// case, become the combo box's items.
 void fillComboWithSubfolders(const QString& folder, QComboBox* combo);
 
 }  // namespace tavo

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "player/logic/BarLayout.h"
+#include "player/logic/PlaylistRun.h"
 
 class QWidget;
 
@@ -97,11 +98,22 @@ class PlaylistRunnerPort {
   virtual void setVideoMode(bool on) = 0;
 };
 
-// The small video window, as far as its question prompt goes: it offers a link
-// and a question, and shows the question in a panel that the bar places.
+// The small video window: plays the current playlist item for the runner, and
+// offers a due synchronized line's link with a question in a panel that the
+// bar places.
 class VideoWindowPort {
  public:
   virtual ~VideoWindowPort() = default;
+  // ---- the runner's operations ----
+  virtual bool isVisible() const = 0;
+  // Shows the window and plays the request's file from its beginning.
+  virtual void startItem(const playlist::VideoRequest& request) = 0;
+  virtual void restart() = 0;         // from the beginning, at normal rate
+  virtual void pause() = 0;           // when open and playing
+  virtual void doubleRate() = 0;      // rate 2.0 (set, not doubled), and play
+  virtual void backTenSeconds() = 0;  // to the start below 10 s
+  virtual void closeVideo() = 0;      // closes without the end-of-video notice
+  // ---- the question prompt ----
   virtual QString promptLink() const = 0;
   virtual QString promptText() const = 0;
   virtual QSize windowSize() const = 0;

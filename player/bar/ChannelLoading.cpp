@@ -11,6 +11,7 @@
 
 #include "common/PresentationPath.h"
 #include "common/QxMisc.h"
+#include "format/Links.h"
 #include "format/ProviderSettings.h"
 #include "format/TickerText.h"
 #include "platform/QtText.h"
@@ -39,6 +40,15 @@ bool TFmMain::switchFailed(int index) {
   return true;
 }
 
+std::optional<std::string> TFmMain::channelFile(std::string_view storedName) const {
+  if (storedName.empty()) return std::nullopt;
+  // Channels may come from several presentations: each stays inside its own.
+  const std::string presentation = folderOf(withoutTrailingSeparator(SubscriberFolder));
+  std::optional<std::string> path = resolveInside(presentation, SubscriberFolder, storedName);
+  if (!path || !isFile(*path)) return std::nullopt;
+  return path;
+}
+
 void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
   if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
   if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
@@ -63,10 +73,13 @@ void TFmMain::MChChangeSubscriberClick(SwitchSender sender, QAction* entry) {
       }
   }
 
+  // A switch the playlist did not ask for ends the running playlist, so that
+  // its timer does not go on in the new channel's list.
+  if (sender != SwitchSender::ThumbnailViewer && peers_.playlist) peers_.playlist->stop();
   settings_.setActiveSubscriber(SubscriberNames[static_cast<std::size_t>(CurrentSubscriber)]);
   SubscriberFolder = SubscriberFolders[static_cast<std::size_t>(CurrentSubscriber)];
   LoadSubscriberSettings();
-  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(channelFile("Ticker.Txt").value_or(std::string()));
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   CloseSearchField();
   ArrangeBar();
@@ -162,7 +175,7 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
                                 Fallback fallback) {
   picture->setToolTip(platform::fromFileText(link));
   QPixmap pix;
-  if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
+  if (const std::optional<std::string> file = channelFile(image)) pix.load(platform::fromPath(*file));
   if (pix.isNull()) {
     // The built-in box is drawn the first time a channel needs it.
     if (fallback == Fallback::BuiltInSponsorBox) {
@@ -175,11 +188,15 @@ void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const
   picture->setPixmap(pix);
 }
 
-// A sponsor picture's link is a document in the channel folder or an address.
+// A sponsor picture's link is a document in the channel folder or an address;
+// a file name that names nothing opens nothing.
 void TFmMain::sponsorClick(QLabel* picture) {
   QString target = picture->toolTip();
   const std::string stored = platform::toFileText(target);
-  if (fileExistsIn(SubscriberFolder, stored)) target = platform::fromPath(resolveName(SubscriberFolder, stored));
+  if (const std::optional<std::string> file = channelFile(stored))
+    target = platform::fromPath(*file);
+  else if (!isAddress(stored))
+    return;
   OpenInBrowser(target);
 }
 
@@ -191,7 +208,8 @@ void TFmMain::ShowPlayButton() {
   for (QToolButton* b : {BtnPausePlaylist, BtnPlayPlaylist, BtnStopPlaylist, BtnRewindPlaylist, BtnFFPlaylist})
     b->hide();
   BtnStartPlayList->show();
-  if (!StreamingAdFile.empty()) {
+  // Only an ad that was loaded for this channel shows.
+  if (!StreamingAdFile.empty() && SubTicker->Items().Count() > 0) {
     showSubTicker(true);
     TimerStreamingAd->start();
   }
@@ -207,16 +225,23 @@ void TFmMain::ShowPlaylistControls() {
 
 void TFmMain::LoadStreamingAd() {
   StreamingAdLines.clear();
-  if (StreamingAdFile.empty() || !fileExistsIn(SubscriberFolder, StreamingAdFile)) {
+  const std::optional<std::string> adFile = channelFile(StreamingAdFile);
+  if (!adFile) {
+    // No usable ad on this channel: nothing of the previous channel's ad, its
+    // items or its timer, stays.
+    TimerStreamingAd->stop();
+    SubTicker->setActive(false);
+    SubTicker->Items().Clear();
     SubTicker->hide();
     SubTicker->lower();
     return;
   }
-  const std::vector<TickerLine> lines = readTickerText(resolveName(SubscriberFolder, StreamingAdFile), ReadMode::Player);
+  const std::vector<TickerLine> lines = readTickerText(*adFile, ReadMode::Player);
   for (const TickerLine& line : lines) StreamingAdLines.push_back(line.text);
   StreamingAdLine = 0;
 
   SubTicker->setActive(false);
+  SubTicker->setLinkFolder(platform::fromPath(SubscriberFolder));
   ticker::TScrollerCollection& items = SubTicker->Items();
   items.Clear();
   const QColor bar = toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)});
@@ -233,6 +258,12 @@ void TFmMain::LoadStreamingAd() {
     item->setHyperlink(platform::fromFileText(line.hotlink));
   }
   SubTicker->setActive(true);
+  // Loaded after the play face went up (a channel switch loads the settings
+  // first): the ad shows now.
+  if (BtnPausePlaylist->isHidden()) {
+    showSubTicker(true);
+    TimerStreamingAd->start();
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -249,6 +280,8 @@ void TFmMain::LoadTicker(const std::string& file) {
   Ticker->Reset();
   Ticker->setGeometry(layout::kTickerLeft, Ticker->y(), layout::tickerWidth(BtnSearch->x()), Ticker->height());
   Ticker->setShowHyperlinkHint(true);
+  // "exec:" links, which the control starts itself, belong to the channel.
+  Ticker->setLinkFolder(platform::fromPath(SubscriberFolder));
   ticker::TScrollerCollection& items = Ticker->Items();
   items.Clear();
   tickerLoadTimer_->stop();

@@ -14,6 +14,14 @@
 
 namespace tavo::player {
 
+namespace {
+
+// The definition file of the set `name` in the channel folder; a set without
+// a name is the channel folder itself.
+std::string inSet(const std::string& name, const char* file) { return name.empty() ? file : name + "\\" + file; }
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 // The link dispatcher
 // ---------------------------------------------------------------------------
@@ -48,16 +56,16 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
     case LinkClass::Slideshow:
       if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Slideshow;
       if (peers_.slideshow && peers_.slideshow->isVisible()) peers_.slideshow->close();
-      if (fileExistsIn(SubscriberFolder, c.name + "\\Slideshow.ini"))
-        OpenSlideshow(resolveName(SubscriberFolder, c.name));
+      if (const std::optional<std::string> set = channelFile(inSet(c.name, "Slideshow.ini")))
+        OpenSlideshow(folderOf(*set));
       else
         result = false;
       break;
     case LinkClass::Thumbnails:
       if (!(flags & KeepOpenMark)) playlistOpenWindow_ = PlaylistWindow::Thumbnails;
       if (peers_.thumbnails && peers_.thumbnails->isVisible()) peers_.thumbnails->close();
-      if (fileExistsIn(SubscriberFolder, c.name + "\\Thumbnail.ini"))
-        OpenThumbnails(resolveName(SubscriberFolder, c.name));
+      if (const std::optional<std::string> set = channelFile(inSet(c.name, "Thumbnail.ini")))
+        OpenThumbnails(folderOf(*set));
       else
         result = false;
       break;
@@ -68,27 +76,29 @@ bool TFmMain::ExecuteLink(const QString& linkText, const QString& folderText, in
       if (peers_.setup) peers_.setup->runModal(ProjectFile);
       break;
     case LinkClass::Program:
-      if (fileExistsIn(SubscriberFolder, link)) {
-        const std::string program = resolveName(SubscriberFolder, link);
-        result = platform_.shell.startProgram(platform::fromPath(program), {}, platform::fromPath(folderOf(program)));
+      if (const std::optional<std::string> program = channelFile(link)) {
+        result = platform_.shell.startProgram(platform::fromPath(*program), {}, platform::fromPath(folderOf(*program)));
       } else {
         result = false;
       }
       break;
     case LinkClass::TickerText:
-      if (fileExistsIn(SubscriberFolder, link))
-        LoadTicker(resolveName(SubscriberFolder, link));
+      if (const std::optional<std::string> text = channelFile(link))
+        LoadTicker(*text);
       else
         result = false;
       break;
     case LinkClass::Document: {
       QString target;
-      if (!folder.empty() && fileExistsIn(SubscriberFolder, folder + "\\" + link))
-        target = platform::fromPath(resolveName(SubscriberFolder, folder + "\\" + link));
-      else if (fileExistsIn(SubscriberFolder, link))
-        target = platform::fromPath(resolveName(SubscriberFolder, link));
-      else
+      std::optional<std::string> file;
+      if (!folder.empty()) file = channelFile(folder + "\\" + link);
+      if (!file) file = channelFile(link);
+      if (file)
+        target = platform::fromPath(*file);
+      else if (isAddress(link))
         target = platform::fromFileText(link);  // a web or mail address
+      else
+        return false;  // a file that is not there (or not inside the presentation)
       result = platform_.shell.openDocument(target);
       break;
     }
@@ -142,14 +152,16 @@ void TFmMain::QuestionPrompt() {
   const QString link = video->promptLink();
   const std::string stored = platform::toFileText(link);
   const bool web = startsWithIgnoreCase(stored, "http");
-  const bool page = !web && startsWithIgnoreCase(fileExtension(stored), ".htm");
+  std::optional<std::string> page;
+  // A page is offered only when it is there, inside the presentation.
+  if (!web && startsWithIgnoreCase(fileExtension(stored), ".htm")) page = channelFile(stored);
   if (!web && !page) return;
   TimerQuestionPrompt->start();
   video->giveFocus();
   const QSize window = video->windowSize(), panel = video->promptPanelSize();
   const layout::Point at = layout::promptPanelPosition(window.width(), window.height(), panel.width(), panel.height());
   video->showPromptPanel(QPoint(at.x, at.y), video->promptText());
-  PendingPromptLink = web ? link : platform::fromPath(resolveName(SubscriberFolder, stored));
+  PendingPromptLink = web ? link : platform::fromPath(*page);
 }
 
 void TFmMain::TimerQuestionPromptTimer() {

@@ -263,7 +263,7 @@ bool TFmMain::FormCreate() {
   trace::mark("viewing options applied");
   LoadSubscriberSettings();
   trace::mark("channel settings loaded");
-  LoadTicker(resolveName(SubscriberFolder, "Ticker.Txt"));
+  LoadTicker(channelFile("Ticker.Txt").value_or(std::string()));
   trace::mark("ticker text loaded");
   if (peers_.playlist) peers_.playlist->loadPlaylist(SubscriberFolder);
   LoadStreamingAd();
@@ -447,6 +447,10 @@ bool TFmMain::event(QEvent* event) {
 }
 
 bool TFmMain::eventFilter(QObject* watched, QEvent* event) {
+  // The ticker behind its panel is hidden while the panel shows, so that its
+  // scroll timer does not run for nothing; shown again, it goes on where it stopped.
+  if (watched == PnTicker && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    Ticker->setVisible(PnTicker->isHidden());
   const auto* mouse = dynamic_cast<QMouseEvent*>(event);
   if (watched == BtnDrag && event->type() == QEvent::MouseButtonPress) {
     startSystemMove();

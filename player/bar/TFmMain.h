@@ -14,7 +14,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "format/PlayerSettings.h"
@@ -263,6 +265,12 @@ class TFmMain : public QWidget {
   int screenWidth() const;
   int screenHeight() const;
   bool switchFailed(int index);
+  // A name read from the current channel's files (a link, a picture, a ticker
+  // text), looked up in the channel folder: the existing file it names, or
+  // nullopt when there is none or when the name leads out of the channel's
+  // presentation folder (an absolute name, ".." parts or a symbolic link).
+  // Names of a sibling channel ("..\Other Channel\menu.pdf") stay valid.
+  std::optional<std::string> channelFile(std::string_view storedName) const;
 
   platform::Platform& platform_;
   PlayerSettings settings_;

@@ -29,7 +29,10 @@ std::string absoluteFolder(const std::string& folder, const std::string& working
 
 std::string pathArgumentFolder(const std::string& argument) {
   if (!startsWithIgnoreCase(argument, "Path")) return {};
-  std::string folder = getField(argument, 2, '=');
+  // The whole text after the first "=": a folder name may hold "=" itself.
+  const std::size_t equals = argument.find('=');
+  if (equals == std::string::npos) return {};
+  std::string folder = argument.substr(equals + 1);
   // Quotes are normally removed by the command-line splitting; a launcher that
   // passes them through still names the same folder.
   if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);

@@ -4,8 +4,8 @@
 //
 // Presentations, in this order of preference:
 // 1. every command-line argument whose first four characters are "Path" (case
-//    ignored) names one: the folder is the text between the first and second
-//    "=" ("Path=/media/cd/Harbour Town/"). A relative folder counts from the
+//    ignored) names one: the folder is the whole text after the first "="
+//    ("Path=/media/cd/Harbour Town/", "Path=/srv/a=b/"). A relative folder counts from the
 //    working folder; a folder that does not exist is not a presentation.
 // 2. if there is none: every sub-folder of the program's own folder that
 //    holds "Project.ini" (a published copy carries the player beside it);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -316,6 +318,51 @@ TEST(RegistryRoots, FromEnvironmentHonoursTheSettingsFolderAndTheXdgFolders) {
     EXPECT_EQ(roots.user.rootFolder(), t / "home/.config/tavo/user");
     EXPECT_EQ(roots.machine.rootFolder(), t / "home/.local/share/tavo/machine");
   }
+}
+
+// A ".values" file that is there but cannot be read: a write to its key
+// fails and leaves the file as it was, instead of replacing it with a file
+// that holds only the new value.
+TEST(RegistryUnreadable, AWriteToAValuesFileThatCannotBeReadFailsAndKeepsIt) {
+  TempFolder t;
+  const Registry store(t / "root");
+  ASSERT_TRUE(store.writeText(kKey, "First", "one"));
+  ASSERT_TRUE(store.writeInteger(kKey, "Second", 2));
+  const std::string file = valuesFile(store, kKey);
+  const std::string before = test::readFile(file);
+  // Only the file is unreadable; the folders stay open and writable, as the
+  // atomic write needs them.
+  for (fs::path p = fs::path(file).parent_path(); p.string().size() + 1 >= t.path().size(); p = p.parent_path())
+    ::chmod(p.c_str(), 0777);
+  ASSERT_EQ(::chmod(file.c_str(), 0200), 0);
+  EXPECT_EXIT(
+      {
+        // Permissions do not hold for root: the store is used as "nobody".
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                                 ::setresuid(65534, 65534, 65534) != 0))
+          std::_Exit(2);
+        const bool wrote = store.writeText(kKey, "Third", "three");
+        const bool erased = store.deleteValue(kKey, "Second");
+        const bool seen = store.value(kKey, "First").has_value();
+        std::_Exit(!wrote && !erased && !seen ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  ::chmod(file.c_str(), 0600);
+  EXPECT_EQ(test::readFile(file), before);
+}
+
+TEST(RegistryUnreadable, AValuesFilePastTheSizeLimitIsDamageAndIsNotRead) {
+  TempFolder t;
+  const Registry store(t / "root");
+  ASSERT_TRUE(store.writeText(kKey, "First", "one"));
+  const std::string file = valuesFile(store, kKey);
+  ASSERT_EQ(::truncate(file.c_str(), static_cast<off_t>(kMaxValuesFileBytes)), 0);  // at the limit: read
+  EXPECT_EQ(store.value(kKey, "First")->text, "one");
+  ASSERT_EQ(::truncate(file.c_str(), static_cast<off_t>(kMaxValuesFileBytes + 1)), 0);  // sparse
+  EXPECT_FALSE(store.value(kKey, "First"));
+  // A write heals it, as it heals any damaged file.
+  EXPECT_TRUE(store.writeText(kKey, "Second", "two"));
+  EXPECT_EQ(test::readFile(file), "sz:Second=two\n");
 }
 
 }  // namespace

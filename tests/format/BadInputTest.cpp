@@ -3,6 +3,7 @@
 // 100 MB files and files past the size limit. Each must finish with what it
 // can read and never crash; the time they take is measured in bench/.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -79,18 +80,66 @@ TEST(BadInput, NulBytesOnly) {
   EXPECT_EQ(r.playlist, 0u);
 }
 
-TEST(BadInput, AFloodOfLineEnds) {
+// Caps this process's address space for one test (ctest runs each test in a
+// process of its own), so that a reader asking for many times a file's size
+// fails the test with std::bad_alloc as it would end the program on a small
+// machine, instead of passing on a large one.
+class AddressSpaceLimit {
+ public:
+  explicit AddressSpaceLimit(std::uint64_t bytes) {
+    getrlimit(RLIMIT_AS, &old_);
+    rlimit r = old_;
+    r.rlim_cur = static_cast<rlim_t>(bytes);
+    if (old_.rlim_max != RLIM_INFINITY && r.rlim_cur > old_.rlim_max) r.rlim_cur = old_.rlim_max;
+    setrlimit(RLIMIT_AS, &r);
+  }
+  ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &old_); }
+  AddressSpaceLimit(const AddressSpaceLimit&) = delete;
+  AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
+
+ private:
+  rlimit old_{};
+};
+
+// Files at the size limit made of line ends: nothing but them, and the same
+// with a line of text after them. Every reader keeps its memory within a few
+// times the file's size (a per-line reservation once asked for 17 GB here).
+TEST(BadInput, AFloodOfLineEndsAtTheSizeLimit) {
+  const std::size_t size = static_cast<std::size_t>(kMaxPresentationFileBytes);
   std::string bytes;
-  bytes.reserve(k100MB);
-  while (bytes.size() < k100MB) bytes += "\r\n\n\r";
+  bytes.reserve(size);
+  while (bytes.size() < size) bytes += "\r\n\n\r";
+  bytes.resize(size);
+  const AddressSpaceLimit limit(std::uint64_t{3} << 30);
   const Results r = readEverything(bytes);
   EXPECT_EQ(r.tickerPlayer, 0u);
   EXPECT_EQ(r.tickerEditor, 0u);
   EXPECT_EQ(r.syncEditor, 0u);
+
+  // With a line after them the blank lines between are items, up to the
+  // most a line reader keeps.
+  bytes.resize(size - 12);
+  bytes += "text|link\r\n";
+  EXPECT_EQ(parseTickerText(bytes, ReadMode::Player).size(), kMaxLinesKept);
+  EXPECT_EQ(parseTickerText(bytes, ReadMode::Editor).size(), kMaxLinesKept);
+  EXPECT_EQ(parseSyncRows(bytes).size(), kMaxLinesKept);
+  EXPECT_EQ(parseSyncLines(bytes).size(), 0u);
+  EXPECT_EQ(ProfileFile::parse(bytes).readString("s", "k", "?"), "?");
+
   // Blank lines are kept through a write, as compact runs.
   ProfileFile f = ProfileFile::parse(std::string(1 << 20, '\n') + "[s]\nk=v");
   EXPECT_EQ(f.readString("s", "k", "?"), "v");
   EXPECT_EQ(f.serialize().size(), (std::size_t{1} << 20) * 2 + 10);
+}
+
+TEST(BadInput, LineReadersKeepTheLinesBeforeTheirLimit) {
+  std::string bytes;
+  for (std::size_t n = 0; n < kMaxLinesKept + 2; ++n) bytes += "00:01|t\n";
+  EXPECT_EQ(parseTickerText(bytes, ReadMode::Player).size(), kMaxLinesKept);
+  EXPECT_EQ(parseSyncLines(bytes).size(), kMaxLinesKept);
+  EXPECT_EQ(parseSyncRows(bytes).size(), kMaxLinesKept);
+  const std::vector<TickerLine> few = parseTickerText("a|1\r\n\r\nb|2\r\n", ReadMode::Player);
+  EXPECT_EQ(few, (std::vector<TickerLine>{{"a", "1"}, {"", ""}, {"b", "2"}}));
 }
 
 TEST(BadInput, MillionsOfBarsAndLongLines) {

@@ -49,6 +49,35 @@ TEST(ClassifyLink, EveryClassByItsFirstCharactersOrExtension) {
   }
 }
 
+TEST(IsAddress, SchemesAndWwwAreAddressesFileNamesAreNot) {
+  const struct {
+    const char* link;
+    bool address;
+  } cases[] = {
+      {"http://www.example.com", true},
+      {"HTTPS://example.com/a b", true},
+      {"mailto:club@example.com", true},
+      {"ftp://files.example.com/x.zip", true},
+      {"svn+ssh://host/repo", true},
+      {"www.example.com", true},
+      {"WWW.Example.com/menu.pdf", true},
+      {"menu.pdf", false},
+      {"Menu", false},
+      {"example.com", false},  // a file name with an extension, as the system shell takes it
+      {"..\\..\\etc\\passwd", false},
+      {"../../etc/passwd", false},
+      {"C:\\Windows\\notepad.exe", false},  // a drive letter
+      {"c:x.txt", false},
+      {"file:///etc/passwd", false},
+      {"FILE:/etc/passwd", false},
+      {"1http://x", false},
+      {"my file:name", false},
+      {":x", false},
+      {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(isAddress(c.link), c.address) << c.link;
+}
+
 TEST(FileExtension, FromTheLastDotAfterTheLastSeparator) {
   EXPECT_EQ(fileExtension("clip.final.avi"), ".avi");
   EXPECT_EQ(fileExtension("folder.d/clip"), "");

@@ -211,6 +211,20 @@ TEST(SyncLines, DefaultFileNamesNumberFromOne) {
   dir.write("CLIP_1.TXT", "");
   EXPECT_EQ(defaultSyncFileName(dir.path(), "clip.final.mov"), "clip_2.txt");
   EXPECT_EQ(defaultSyncFileName(dir.path(), "Slideshow Beach"), "Slideshow Beach.txt");
+  // Only the item's last name counts: never a path, never outside the folder.
+  const struct {
+    const char* item;
+    const char* name;
+  } cases[] = {
+      {"../../evil.avi", "evil.txt"},
+      {"..\\..\\evil.avi", "evil.txt"},
+      {"media/intro.mpg", "intro.txt"},
+      {"http://www.example.com/videos/tour", "tour.txt"},
+      {"http://www.example.com/", "www.txt"},
+      {"..", "Sync.txt"},
+      {"/", "Sync.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(defaultSyncFileName(dir.path(), c.item), c.name) << c.item;
 }
 
 }  // namespace

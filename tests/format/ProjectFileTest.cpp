@@ -76,6 +76,12 @@ TEST(ProjectFile, ContentProviderListDropsMissingNamesAndAppendsOtherFolders) {
             "Subscriber5=News\r\nSubscriber6=\r\n");
   // Named ones in file order (found without case, each once), then the rest.
   EXPECT_EQ(project::readContentProviderList(dir.path()), (std::vector<std::string>{"News", "zoo", "a=b", "Art"}));
+  // Only plain folder names of the presentation: ".", "..", paths and absolute names are no content providers.
+  dir.mkdir("Art/Inner");
+  dir.write("Project.ini",
+            "[Subscribers]\r\nSubscriber1=..\r\nSubscriber2=.\r\nSubscriber3=../../x\r\nSubscriber4=Art/Inner\r\n"
+            "Subscriber5=Art\\Inner\r\nSubscriber6=" + dir.path() + "News\r\nSubscriber7=C:\\News\r\nSubscriber8=Zoo\r\n");
+  EXPECT_EQ(project::readContentProviderList(dir.path()), (std::vector<std::string>{"Zoo", "a=b", "Art", "News"}));
   ASSERT_TRUE(project::writeSubscriberList(dir / "Project.ini", {"Art", "News"}));
   EXPECT_EQ(readFile(dir / "Project.ini"), "[Subscribers]\r\nSubscriber1=Art\r\nSubscriber2=News\r\n");
 }

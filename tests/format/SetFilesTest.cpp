@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "format/SetFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -152,6 +154,24 @@ TEST(SetFiles, RewritingKeepsOtherSectionsAndDropsOldImages) {
   EXPECT_EQ(text.find("old.jpg"), std::string::npos);
   ASSERT_TRUE(writeSlideshowSet(set, {}, "00:10", ""));
   EXPECT_EQ(readFile(set + "Slideshow.ini").find("[Images]"), std::string::npos);
+}
+
+TEST(SetFiles, ASynchronizedTextFileNamedOutsideTheSetIsNotRead) {
+  TempFolder dir;
+  const std::string set = dir.mkdir("Show/News/Beach");
+  dir.write("secret.txt", "secret one|\r\n");
+  dir.write("Show/News/Beach/SyncEzy.txt", "own line|\r\n");
+  std::filesystem::create_symlink(dir / "secret.txt", set + "link.txt");
+  for (const std::string& name : {std::string("..\\..\\..\\secret.txt"), std::string("../../../secret.txt"),
+                                   dir / "secret.txt", std::string("link.txt")}) {
+    dir.write("Show/News/Beach/Slideshow.ini", "[Slideshow Options]\r\nFilename=" + name + "\r\n[Images]\r\nImage1=a.jpg\r\n");
+    const SlideshowSet s = readSlideshowSet(set, ReadMode::Player);
+    ASSERT_EQ(s.images.size(), 1u) << name;
+    EXPECT_EQ(s.images[0].syncText, "") << name;
+    EXPECT_FALSE(fileInSet(set, name)) << name;
+  }
+  EXPECT_EQ(fileInSet(set, "SYNCEZY.TXT"), set + "SyncEzy.txt");
+  EXPECT_EQ(fileInSet(set, "Sub\\..\\missing.jpg"), set + "Sub/../missing.jpg");  // inside, though missing
 }
 
 }  // namespace

@@ -217,6 +217,22 @@ TEST_F(FileOperationTest, LinksInsideACopiedFolderAreCopiedAsLinks) {
   EXPECT_EQ(test::readFile(t / "Second/beach.jpg"), "B");
 }
 
+TEST_F(FileOperationTest, APatternCopiesTheLinksItMatchesAsLinks) {
+  t.write("Outside/secret.txt", "outside");
+  // A presentation with a link to "/" and one to a file outside it.
+  fs::create_directory_symlink("/", lib("/root"));
+  fs::create_symlink(t / "Outside/secret.txt", lib("/secret.txt"));
+  const std::string expected = "Slideshow.ini=S\nbeach.jpg=B\nroot->/\nsecret.txt->" + (t / "Outside/secret.txt") +
+                               "\nthumbs/\nthumbs/t1.jpg=T\n";
+  TFileOperation op = quiet(false);
+  // Into an existing folder, and into a missing one the pattern fills.
+  t.mkdir("Into");
+  ASSERT_TRUE(op.copy(q(lib("/*.*")), q(t / "Into")));
+  EXPECT_EQ(tree(t / "Into"), expected);
+  ASSERT_TRUE(op.copy(q(lib("/*")), q(t / "New")));
+  EXPECT_EQ(tree(t / "New"), expected);
+}
+
 TEST_F(FileOperationTest, ShowProgressShowsTheTitleAsksInsteadOfRenamingAndReportsEveryEntry) {
   t.write("Provider/Beach/beach.jpg", "old");
   testing::TestFileOperationUi ui;

@@ -142,8 +142,9 @@ TEST_F(BarForm, ButtonsTakeTheirCaptionsActionsAndWidthsFromTheChannel) {
   EXPECT_TRUE(b.BtnMenu->isHidden());
   EXPECT_TRUE(b.BtnStartPlayList->isHidden());  // no playlist
 
+  file("Town News/menu.pdf");
   b.Buttons[3]->click();
-  EXPECT_EQ(platform.shell.opened, QStringList{"menu.pdf"});
+  EXPECT_EQ(platform.shell.opened, QStringList{QString::fromStdString(news + "menu.pdf")});
 
   // Bold button text widens the buttons.
   platform.platform().registry.user.writeInteger("Software\\Corvenna\\TavoPlayer\\Viewing Options",
@@ -159,7 +160,7 @@ TEST_F(BarForm, ButtonsThatDoNotFitGoToTheMenuBehindBtnMenu) {
   std::string ini = "[Sponsor Options]\r\nStreaming Ad Text=Adstream.txt\r\n[Buttons]\r\n";
   for (int n = 1; n <= 10; ++n)
     ini += "Button" + std::to_string(n) + "=Button " + std::to_string(n) + "\r\nAction" + std::to_string(n) +
-           "=link " + std::to_string(n) + "\r\n";
+           "=http://www.example.com/" + std::to_string(n) + "\r\n";
   provider("Town News", ini);
   TFmMain& b = start();
   ASSERT_EQ(b.width(), 800);
@@ -187,7 +188,7 @@ TEST_F(BarForm, ButtonsThatDoNotFitGoToTheMenuBehindBtnMenu) {
 
   QAction* first = b.PMnButtons->actions().front();
   EXPECT_EQ(first->text(), QString("Button %1").arg(10 - inMenu + 1));
-  EXPECT_EQ(first->toolTip(), QString("link %1").arg(10 - inMenu + 1));
+  EXPECT_EQ(first->toolTip(), QString("http://www.example.com/%1").arg(10 - inMenu + 1));
   first->trigger();
   EXPECT_EQ(platform.shell.opened, QStringList{first->toolTip()});
 
@@ -225,6 +226,7 @@ TEST_F(BarForm, MediaButtonsLineUpLeftOfThePlaylistButtonsRightEdge) {
 
 TEST_F(BarForm, TheStreamingAdTimerAdvancesItsLineAndStops) {
   provider("Town News", "[Sponsor Options]\r\nStreaming Ad Text=Adstream.txt\r\nStreaming Ad Interval=01:30\r\n");
+  file("Town News/Adstream.txt", "Ferry times|\r\n");
   TFmMain& b = start();
   EXPECT_EQ(b.TimerStreamingAd->interval(), 90000);
   // No playlist: the settings load shows the Play face, which starts the timer.
@@ -244,6 +246,55 @@ TEST_F(BarForm, TheStreamingAdTimerAdvancesItsLineAndStops) {
   EXPECT_EQ(b.TimerStreamingAd->interval(), 15000);  // the default "00:15"
   b.ShowPlayButton();
   EXPECT_FALSE(b.TimerStreamingAd->isActive());  // no streaming ad: no timer
+}
+
+TEST_F(BarForm, AChannelWithoutItsAdFileKeepsNothingOfThePreviousChannelsAd) {
+  provider("Town News", "[Sponsor Options]\r\nStreaming Ad Text=Adstream.txt\r\n");
+  file("Town News/Adstream.txt", "Harbour Bank: low rates|http://bank.example\r\n");
+  provider("Sports Club", "[Sponsor Options]\r\nStreaming Ad Text=Missing.txt\r\n");
+  setActiveSubscriber("Town News");
+  TFmMain& b = start();
+  b.show();
+  ASSERT_GT(b.SubTicker->Items().Count(), 1);
+  ASSERT_TRUE(b.SubTicker->isVisible());
+  EXPECT_TRUE(b.SubTicker->scrollTimerRunning());
+  // While the media controls show, the hidden ad costs no timer; it goes on after.
+  b.ShowPlaylistControls();
+  EXPECT_FALSE(b.SubTicker->scrollTimerRunning());
+  b.ShowPlayButton();
+  EXPECT_TRUE(b.SubTicker->scrollTimerRunning());
+
+  ASSERT_TRUE(b.ExecuteLink("Subscriber Sports Club"));
+  EXPECT_EQ(b.SubTicker->Items().Count(), 0);
+  EXPECT_FALSE(b.TimerStreamingAd->isActive());
+  EXPECT_FALSE(b.SubTicker->isVisible());
+  EXPECT_TRUE(b.StreamingAdLines.empty());
+  // The play face (a playlist ended) does not bring the other sponsor's ad back.
+  b.ShowPlaylistControls();
+  b.ShowPlayButton();
+  EXPECT_FALSE(b.SubTicker->isVisible());
+  EXPECT_FALSE(b.TimerStreamingAd->isActive());
+
+  // Back on the channel with its ad: it shows again.
+  ASSERT_TRUE(b.ExecuteLink("Subscriber Town News"));
+  EXPECT_TRUE(b.SubTicker->isVisible());
+  EXPECT_TRUE(b.TimerStreamingAd->isActive());
+  EXPECT_EQ(b.SubTicker->Items().Items(1)->Text1(), "Harbour Bank: low rates");
+}
+
+TEST_F(BarForm, TheTickerBehindItsPanelRunsNoTimer) {
+  TFmMain& b = start();
+  b.show();
+  ASSERT_TRUE(b.Ticker->scrollTimerRunning());
+  b.PnTicker->show();
+  EXPECT_FALSE(b.Ticker->scrollTimerRunning());
+  EXPECT_TRUE(b.Ticker->Active());
+  b.hide();  // the whole bar hidden and shown again: the panel still covers it
+  b.show();
+  EXPECT_FALSE(b.Ticker->scrollTimerRunning());
+  b.PnTicker->hide();
+  EXPECT_TRUE(b.Ticker->isVisible());
+  EXPECT_TRUE(b.Ticker->scrollTimerRunning());
 }
 
 TEST_F(BarForm, ThePanelCentresShortTextAndScrollsLongText) {

@@ -59,7 +59,8 @@ TEST_F(ChannelSwitch, FromTheMenuReloadsEverythingButDoesNotStartThePlaylist) {
   EXPECT_EQ(b.Buttons[1]->toolTip(), "Subscriber Town News");
   EXPECT_FALSE(b.Buttons[1]->isHidden());
   EXPECT_FALSE(b.BtnStartPlayList->isHidden());  // this channel has a playlist
-  EXPECT_EQ(peers.playlist.calls, QStringList{"load"});
+  // A running playlist of the old channel is stopped, the new one loaded.
+  EXPECT_EQ(peers.playlist.calls, (QStringList{"stop", "load"}));
   EXPECT_EQ(peers.playlist.loadedFrom.back(), sports);
   EXPECT_EQ(b.SearchTag(), 0);
 }

@@ -28,8 +28,8 @@ TEST_F(LinkDispatcher, AChannelLinkFindsTheChannelWithoutRegardToCase) {
   EXPECT_EQ(tickedChannel(), "Sports Club");
   EXPECT_EQ(activeSubscriber(), "Sports Club");
   EXPECT_EQ(b.Buttons[0]->text(), "Results");  // the new channel's settings are loaded
-  // The playlist is reloaded but not started: the link came from a button.
-  EXPECT_EQ(peers.playlist.calls, QStringList{"load"});
+  // The playlist is stopped and reloaded, not started: the link came from a button.
+  EXPECT_EQ(peers.playlist.calls, (QStringList{"stop", "load"}));
   EXPECT_TRUE(platform.messages.shown.empty());
 }
 
@@ -152,6 +152,21 @@ TEST_F(LinkDispatcher, AWebAddressOpensInTheSystemBrowserEvenWithTheOwnBrowserCh
   EXPECT_TRUE(b.ExecuteLink("mailto:news@example.com"));
   EXPECT_EQ(platform.shell.opened, (QStringList{"http://www.example.com/ferry", "mailto:news@example.com"}));
   EXPECT_TRUE(peers.browser.calls.isEmpty());
+}
+
+TEST_F(LinkDispatcher, AMissingDocumentIsAFailureNotAGuessedWebAddress) {
+  provider("Town News", "[Sponsor Options]\r\nSponsor Box Link=menu.pdf\r\nSponsor Logo Link=www.example.com\r\n");
+  TFmMain& b = start();
+  for (const char* missing : {"menu.pdf", "Price List.html", "folder\\page.htm", "example.com", "file:///etc/passwd"})
+    EXPECT_FALSE(b.ExecuteLink(missing)) << missing;
+  EXPECT_FALSE(b.ExecuteLink("menu.pdf", "Shop", PlaylistMark));
+  b.ImgAdSponsorClick();
+  EXPECT_TRUE(platform.shell.opened.isEmpty());
+
+  // Addresses still open as addresses.
+  EXPECT_TRUE(b.ExecuteLink("www.example.com/ferry"));
+  b.ImgSponsorLogoClick();
+  EXPECT_EQ(platform.shell.opened, (QStringList{"www.example.com/ferry", "www.example.com"}));
 }
 
 TEST_F(LinkDispatcher, DoubledAmpersandsReachTheActionsAsOne) {

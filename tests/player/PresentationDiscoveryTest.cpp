@@ -44,6 +44,8 @@ TEST_F(Discovery, PathArgumentWinsOverEverythingElse) {
 TEST_F(Discovery, PathArgumentsAreReadAsCreatorAndArchiveWriteThem) {
   const std::string a = presentation("x", "My Show", {"P"});
   const std::string b = presentation("y", "Second", {"Q"});
+  const std::string equals = presentation("z", "Sale = 50% off", {"R"});
+  const std::string twice = presentation("a=b", "x=y", {"S"});
   t.mkdir("work");
   struct Case {
     std::vector<std::string> args;
@@ -56,6 +58,8 @@ TEST_F(Discovery, PathArgumentsAreReadAsCreatorAndArchiveWriteThem) {
       {{"-verbose", "Pathology"}, {}},                      // not a folder argument / no "="
       {{"Path=" + t / "missing/"}, {}},                     // a missing folder is not a presentation
       {{"Path=../x/My Show"}, {a}},                         // relative to the working folder
+      {{"Path=" + equals}, {equals}},                       // "=" in the folder name
+      {{"Path=\"" + twice + "\""}, {twice}},                 // "=" in two of its names, quoted
   };
   for (const auto& c : cases) {
     const auto found = find(c.args);

@@ -105,6 +105,20 @@ class RecordingPlaylist : public PlaylistRunnerPort, public CallLog {
 
 class RecordingVideo : public VideoWindowPort, public CallLog {
  public:
+  bool isVisible() const override { return visible; }
+  void startItem(const playlist::VideoRequest& r) override {
+    add("start " + QString::fromStdString(r.itemFile));
+    request = r;
+    visible = true;
+  }
+  void restart() override { add("restart"); }
+  void pause() override { add("pause"); }
+  void doubleRate() override { add("double rate"); }
+  void backTenSeconds() override { add("back 10 s"); }
+  void closeVideo() override {
+    add("close");
+    visible = false;
+  }
   QString promptLink() const override { return link; }
   QString promptText() const override { return question; }
   QSize windowSize() const override { return size; }
@@ -122,6 +136,8 @@ class RecordingVideo : public VideoWindowPort, public CallLog {
   void giveFocus() override { add("focus"); }
   void bringToFront() override { add("front"); }
 
+  bool visible = false;
+  playlist::VideoRequest request;
   QString link, question;
   QSize size{640, 480}, panelSize{301, 101};
   std::optional<QPoint> panelAt;

@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "platform/testing/TestPlatform.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/TempFolder.h"
 #include "ticker/ScrollerCursors.h"
 #include "ticker/TQxScroller.h"
 
@@ -226,6 +228,100 @@ TEST_F(MouseFixture, TheGrabbedItemIsOutlined) {
   EXPECT_GT(inverted, 5);
   EXPECT_EQ(shot.pixelColor(150, 15), QColor(Qt::black));
   release(150);
+}
+
+TEST_F(MouseFixture, ADoubleClickOnAnItemExecutesItsLinkOnce) {
+  scroller.setActive(true);
+  int dblClicks = 0;
+  scroller.OnDblClick = [&](TQxScroller*) { ++dblClicks; };
+  // What a window system delivers: press, release, then the second press as
+  // the double click, and its release.
+  click(150);
+  QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(150, 10), scroller.mapToGlobal(QPointF(150, 10)),
+                     Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(&scroller, &second);
+  release(150);
+  EXPECT_EQ(dblClicks, 1);
+  EXPECT_EQ(shell.opened, QStringList{"http://www.example.com/1"});
+  EXPECT_TRUE(scroller.Active());
+  EXPECT_FALSE(scroller.band().dragging());
+  // The next single click is a click again.
+  click(250);
+  EXPECT_EQ(shell.opened, (QStringList{"http://www.example.com/1", "http://www.example.com/2"}));
+}
+
+TEST_F(MouseFixture, HidingTheControlOrLeavingItsWindowEndsAGrab) {
+  scroller.setScrollSpeed(speed5_VeryFast);
+  scroller.setDirection(sdLeftRight);
+  scroller.setActive(true);
+  for (const char* how : {"hide", "deactivate"}) {
+    press(250);
+    ASSERT_TRUE(scroller.band().dragging()) << how;
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr) << how;
+    if (std::string(how) == "hide") {
+      scroller.hide();
+    } else {
+      QEvent change(QEvent::ActivationChange);  // the offscreen window never has the focus
+      QApplication::sendEvent(&scroller, &change);
+    }
+    EXPECT_FALSE(scroller.band().dragging()) << how;
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << how;
+    EXPECT_TRUE(scroller.Active()) << how;
+    EXPECT_EQ(scroller.Direction(), sdLeftRight) << how;
+    EXPECT_EQ(scroller.ScrollSpeed(), speed5_VeryFast) << how;
+    EXPECT_TRUE(shell.opened.isEmpty()) << how;  // no release, no click
+    scroller.show();
+  }
+}
+
+TEST_F(MouseFixture, AHiddenScrollerRunsNoTimerAndGoesOnWhereItStopped) {
+  scroller.setActive(true);
+  EXPECT_TRUE(scroller.scrollTimerRunning());
+  scroller.scrollTimerTick();
+  const auto at = std::pair(scroller.band().headIndex(), scroller.band().offset());
+  scroller.hide();
+  EXPECT_TRUE(scroller.Active());  // still meant to move
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.show();
+  EXPECT_TRUE(scroller.scrollTimerRunning());
+  EXPECT_EQ(std::pair(scroller.band().headIndex(), scroller.band().offset()), at);
+  scroller.setActive(false);
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.hide();
+  scroller.setActive(true);  // set while hidden: runs from the next show
+  EXPECT_FALSE(scroller.scrollTimerRunning());
+  scroller.show();
+  EXPECT_TRUE(scroller.scrollTimerRunning());
+}
+
+TEST_F(MouseFixture, ARelativeExecProgramIsFoundInTheLinksFolderAndStartsInItsOwn) {
+  test::TempFolder t;
+  const std::string program = t.write("Town News/Tools/Run.sh", "#!/bin/sh\n");
+  t.write("Town News/viewer", "#!/bin/sh\n");
+  scroller.setLinkFolder(QString::fromStdString(t / "Town News/"));
+  const struct {
+    const char* link;
+    QString program, folder;  // empty: nothing starts
+  } cases[] = {
+      {"exec:tools/run.sh", QString::fromStdString(program), QString::fromStdString(t / "Town News/Tools/")},
+      {"exec:TOOLS\\Run.sh", QString::fromStdString(program), QString::fromStdString(t / "Town News/Tools/")},
+      {"exec:viewer", QString::fromStdString(t / "Town News/viewer"), QString::fromStdString(t / "Town News/")},
+      {"exec:xterm", "xterm", ""},                 // a bare name found nowhere here: the PATH's
+      {"exec:tools/missing.sh", {}, {}},           // a relative path naming nothing
+      {"exec:/usr/bin/env", "/usr/bin/env", "/usr/bin/"},
+  };
+  for (const auto& c : cases) {
+    shell.started.clear();
+    linkOf(1, c.link);
+    click(150);
+    if (c.program.isEmpty()) {
+      EXPECT_TRUE(shell.started.empty()) << c.link;
+      continue;
+    }
+    ASSERT_EQ(shell.started.size(), 1u) << c.link;
+    EXPECT_EQ(shell.started[0].program, c.program) << c.link;
+    EXPECT_EQ(shell.started[0].workingFolder, c.folder) << c.link;
+  }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // per line: text|hotlink), laid out as the player's bar lays out its ticker: a
 // leading blank gap, then each line followed by a bullet picture.
 //
-//   ticker-demo [--file Ticker.txt] [--speed 1..10] [--width 1920] [--height 29]
+//   ticker-demo [[--file] Ticker.txt] [--speed 1..10] [--width 1920] [--height 29]
 //               [--count ITEMS] [--direction rl|lr] [--direct] [--x 0] [--y 0]
 //
 // --count repeats the file's lines until the band holds that many items.
@@ -80,16 +80,20 @@ int main(int argc, char** argv) {
   const QCommandLineOption yOption("y", "Top of the window; default 0.", "pixels", "0");
   parser.addOptions({fileOption, speedOption, widthOption, heightOption, countOption, directionOption, directOption,
                      xOption, yOption});
+  parser.addPositionalArgument("file", "Ticker text file, as --file gives it.", "[file]");
   parser.process(app);
+  // The file may be named with --file or on its own.
+  QString file = parser.value(fileOption);
+  if (file.isEmpty() && !parser.positionalArguments().isEmpty()) file = parser.positionalArguments().front();
+  const bool fromFile = !file.isEmpty();
 
   const int speed = std::clamp(parser.value(speedOption).toInt(), 1, 10);
   const int width = std::max(parser.value(widthOption).toInt(), 20);
   const int height = std::max(parser.value(heightOption).toInt(), 8);
 
   std::vector<Line> lines =
-      parser.isSet(fileOption) ? readTickerLines(platform::toPath(parser.value(fileOption))) : sampleLines();
-  if (parser.isSet(fileOption) && lines.empty())
-    QTextStream(stderr) << "ticker-demo: no lines in " << parser.value(fileOption) << "\n";
+      fromFile ? readTickerLines(platform::toPath(file)) : sampleLines();
+  if (fromFile && lines.empty()) QTextStream(stderr) << "ticker-demo: no lines in " << file << "\n";
 
   platform::QtShell shell;
   TQxScroller ticker(nullptr, &shell);
