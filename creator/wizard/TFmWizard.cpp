@@ -11,6 +11,8 @@
 #include "creator/wizard/TFmStep5.h"
 #include "creator/wizard/TFmStep6.h"
 #include "creator/wizard/TFmStep7.h"
+#include "creator/wizard/TFmStep1.h"
+#include "creator/wizard/TFmStep4.h"
 #include "creator/wizard/TFmStepOutline.h"
 #include "creator/wizard/WizardPrinting.h"
 
@@ -173,6 +175,8 @@ TFmEmbedded* TFmWizard::createPage(int step) {
   if (step == 5) return TFmEmbedded::CreateEmbedded<TFmStep5>(main_, PnMiddle);
   if (step == 6) return TFmEmbedded::CreateEmbedded<TFmStep6>(main_, PnMiddle);
   if (step == 7) return TFmEmbedded::CreateEmbedded<TFmStep7>(main_, PnMiddle);
+  if (step == 1) return TFmEmbedded::CreateEmbedded<TFmStep1>(main_, PnMiddle);
+  if (step == 4) return TFmEmbedded::CreateEmbedded<TFmStep4>(main_, PnMiddle);
   return TFmEmbedded::CreateEmbedded<TFmStepOutline>(main_, PnMiddle, step);
 }
 
