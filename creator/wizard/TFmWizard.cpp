@@ -8,6 +8,8 @@
 #include "creator/main/TFmMain.h"
 #include "creator/wizard/TFmCustWizardPage.h"
 #include "creator/wizard/TFmStep0.h"
+#include "creator/wizard/TFmStep2.h"
+#include "creator/wizard/TFmStep3.h"
 #include "creator/wizard/TFmStepOutline.h"
 #include "creator/wizard/WizardPrinting.h"
 
@@ -167,6 +169,8 @@ void TFmWizard::enterPage(int step) {
 
 TFmEmbedded* TFmWizard::createPage(int step) {
   if (step == 0) return TFmEmbedded::CreateEmbedded<TFmStep0>(main_, PnMiddle);
+  if (step == 2) return TFmEmbedded::CreateEmbedded<TFmStep2>(main_, PnMiddle);
+  if (step == 3) return TFmEmbedded::CreateEmbedded<TFmStep3>(main_, PnMiddle);
   return TFmEmbedded::CreateEmbedded<TFmStepOutline>(main_, PnMiddle, step);
 }
 
