@@ -64,6 +64,7 @@ TFmSetPage::TFmSetPage(TFmMain& main, QWidget* panel, int step, SetKind setKind)
 
   LbInterval = new QLabel(slides ? "Slideshow Cycle Interval" : "Cycle Interval", PnContent);
   LbInterval->setGeometry(186, 0, 150, 16);
+  LbInterval->setWordWrap(false);
   EdInterval = new QLineEdit(PnContent);
   // First minute digit optional, the colon kept, blanks shown as spaces.
   EdInterval->setInputMask("09:99; ");
@@ -75,9 +76,9 @@ TFmSetPage::TFmSetPage(TFmMain& main, QWidget* panel, int step, SetKind setKind)
   connect(EdInterval, &QLineEdit::editingFinished, this, [this] { checkInterval(); });
 
   LbSound = new QLabel("Music/Sound File", PnContent);
-  LbSound->setGeometry(306, 0, 150, 16);
+  LbSound->setGeometry(340, 0, 116, 16);
   EdSound = new QLineEdit(PnContent);
-  EdSound->setGeometry(306, 18, 150, 22);
+  EdSound->setGeometry(340, 18, 116, 22);
   BtnSound = new QPushButton("...", PnContent);
   BtnSound->setGeometry(458, 18, 24, 22);
 

@@ -42,9 +42,10 @@ TFmStep2::TFmStep2(TFmMain& main, QWidget* panel) : TFmSetPage(main, panel, 2, S
   Preview->setGeometry(644, 216, 100, 52);
 
   GbRules = new QGroupBox(" Image Rules ", PnContent);
-  GbRules->setGeometry(10, 214, 630, 56);
+  GbRules->setGeometry(10, 212, 630, 58);
+  GbRules->setStyleSheet("QGroupBox { font-size: 10px; }");
   auto* rules = new QVBoxLayout(GbRules);
-  rules->setContentsMargins(6, 2, 6, 2);
+  rules->setContentsMargins(6, 0, 6, 0);
   rules->setSpacing(0);
   for (const char* text :
        {"1.  NO CMYK Files - Only RGB! Convert in Photoshop or similar program.",
@@ -54,6 +55,7 @@ TFmStep2::TFmStep2(TFmMain& main, QWidget* panel) : TFmSetPage(main, panel, 2, S
         "4.  Caption can be no more than 36 characters."}) {
     auto* line = new QLabel(text, GbRules);
     line->setStyleSheet("QLabel { font-size: 9px; }");
+    line->setFixedHeight(10);
     rules->addWidget(line);
   }
 }
