@@ -6,8 +6,9 @@
 # the player's time goes, from its own trace points (common/StartupTrace.h).
 #
 # Usage: bench/startup-budget.sh [build folder] [pairs]   (run inside the repository)
-# Runs on the demo presentation and on a big one made here (200 channels, a
-# 5,000-line ticker on the active one).
+# Runs the player on the demo presentation and on a big one made here (200
+# channels, a 5,000-line ticker on the active one), and TavoCreator on a copy
+# of the demo work area, to its bar painted with the last presentation open.
 set -euo pipefail
 build=${1:-build/default}
 pairs=${2:-15}
@@ -87,5 +88,31 @@ measure() {
   done
 }
 
+measure_creator() {
+  local log="$work/creator.log"
+  : >"$log"
+  cp -r "$build/examples/CreatorArea" "$work/area"
+  export TAVO_CREATOR_HOME="$work/area/"
+  run_traced ready "$build/creator/TavoCreator" >/dev/null  # brings help pages and player into the area
+  for _ in $(seq "$pairs"); do
+    run_traced ready "$build/creator/TavoCreator" | sed 's/^/creator\t/' >>"$log"
+    run_traced "first paint" "$build/bench/bare-window" --text | sed 's/^/bare\t/' >>"$log"
+  done
+  local creator bare
+  creator=$(awk -F'\t' '$1 == "creator" && $2 == "ready" { print $3 }' "$log" | median)
+  bare=$(awk -F'\t' '$1 == "bare" && $2 == "first paint" { print $3 }' "$log" | median)
+  echo "== TavoCreator on the demo work area ($pairs pairs)"
+  echo "  creator, start to bar painted and presentation open: median $creator ms"
+  echo "  bare window with a line of text, start to first paint: median $bare ms"
+  awk -v c="$creator" -v b="$bare" \
+    'BEGIN { r = c / b; printf "  ratio %.2f (budget 1.20): %s\n", r, (r <= 1.2 ? "within" : "OVER") }'
+  echo "  where the creator's time goes (median ms from process start):"
+  for label in main "qt ready" "bar built" shown "first paint" "presentation opened" ready; do
+    printf '    %-26s %s\n' "$label" "$(awk -F'\t' -v l="$label" '$1 == "creator" && $2 == l { print $3 }' "$log" | median)"
+  done
+}
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 measure "demo presentation" "$demo" 1.2
 measure "200 channels, 5,000 ticker lines" "$big" 1.3
+[ -x "$build/creator/TavoCreator" ] && measure_creator

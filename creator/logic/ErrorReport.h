@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/Exceptions.h"
+
 namespace tavo::creator {
 
 // Writing a file or stream failed ("Stream write error" when the system gave no reason).
@@ -32,11 +34,8 @@ class InvalidTimeInput : public std::runtime_error {
  private:
   std::function<void(const std::string&)> resetField_;
 };
-// A cancelled operation: shows nothing.
-class SilentAbort : public std::exception {
- public:
-  const char* what() const noexcept override { return "Operation aborted"; }
-};
+// A cancelled operation: shows nothing. The one the shared grid raises too.
+using SilentAbort = tavo::SilentAbort;
 
 struct ErrorReport {
   enum class Box { None, Error, Warning };

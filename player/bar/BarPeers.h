@@ -75,7 +75,7 @@ class PreferencesDialogPort {
     QWidget* bar = nullptr;         // told of applied changes (BarMessage::SettingsChanged)
     std::string projectFolder;      // empty for the About page
     std::string subscriberFolder;
-    int channelCount = 0;           // 0 for the About page
+    int channelCount = 0;           // the number of channels
   };
   virtual void runModal(const Request& request) = 0;
 };

@@ -15,6 +15,7 @@
 #include "format/TickerText.h"
 #include "platform/QtText.h"
 #include "player/bar/BarWidgets.h"
+#include "player/bar/Glyphs.h"
 #include "player/bar/TFmMain.h"
 #include "player/logic/BarLayout.h"
 #include "ticker/TQxScroller.h"
@@ -112,8 +113,8 @@ void TFmMain::LoadSubscriberSettings() {
   CaptionText = sponsor.captionText;
   TimerStreamingAd->setInterval(sponsor.streamingAdIntervalMs());
 
-  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, builtInSponsorBox_);
-  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, QPixmap());
+  setSponsorPicture(ImgAdSponsor, sponsor.boxImage, sponsor.boxLink, Fallback::BuiltInSponsorBox);
+  setSponsorPicture(ImgSponsorLogo, sponsor.logoImage, sponsor.logoLink, Fallback::Empty);
 
   refreshBullets();
 
@@ -158,12 +159,16 @@ void TFmMain::PlaceButton(int n, const QString& caption, const QString& action, 
 // be shown, else the fallback (the built-in sponsor box, or an empty logo), so
 // that one sponsor's picture never stays on another sponsor's channel.
 void TFmMain::setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                                const QPixmap& fallback) {
+                                Fallback fallback) {
   picture->setToolTip(platform::fromFileText(link));
   QPixmap pix;
   if (!image.empty() && fileExistsIn(SubscriberFolder, image)) pix.load(platform::fromPath(resolveName(SubscriberFolder, image)));
   if (pix.isNull()) {
-    pix = fallback;
+    // The built-in box is drawn the first time a channel needs it.
+    if (fallback == Fallback::BuiltInSponsorBox) {
+      if (builtInSponsorBox_.isNull()) builtInSponsorBox_ = glyphs::builtInSponsorBox();
+      pix = builtInSponsorBox_;
+    }
   } else if (pix.width() > picture->width() || pix.height() > picture->height()) {
     pix = pix.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
   }

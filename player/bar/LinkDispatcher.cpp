@@ -10,15 +10,9 @@
 #include "platform/QtText.h"
 #include "player/bar/TFmMain.h"
 #include "player/logic/BarLayout.h"
+#include "player/logic/PlayerLinks.h"
 
 namespace tavo::player {
-
-namespace {
-
-// The product's web site, where the page for adding subscribers lives.
-constexpr const char* kProductWebSite = "http://www.tavoplayer.example/";
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 // The link dispatcher
@@ -133,7 +127,10 @@ void TFmMain::OpenInBrowser(const QString& address) {
   }
 }
 
-void TFmMain::OpenAddSubscribersPage() { OpenInBrowser(QString(kProductWebSite) + "tavoplayer/tavoplayer-addsubs.html"); }
+// The address comes from the player's configuration file, read when asked for.
+void TFmMain::OpenAddSubscribersPage() {
+  OpenInBrowser(platform::fromPath(readPlayerLinks(platform::toPath(platform_.programFolder)).addSubscribersPage()));
+}
 
 // ---------------------------------------------------------------------------
 // The video window's question prompt

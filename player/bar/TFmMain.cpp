@@ -47,7 +47,6 @@ TFmMain::TFmMain(platform::Platform& platform, QStringList arguments, QWidget* p
   pal.setColor(QPalette::Window, toQColor(WinColor{static_cast<std::uint32_t>(layout::kBarColor)}));
   setPalette(pal);
   setAutoFillBackground(true);
-  builtInSponsorBox_ = glyphs::builtInSponsorBox();
   createControls();
   resize(platform_.screen.screenGeometry().width(), layout::textSizeLayout("Large").barHeight);
 }
@@ -203,7 +202,6 @@ void TFmMain::createControls() {
   ImgMenu = picture("ImgMenu", {kMenuImageSize, kMenuImageSize}, "Preferences Menu");
   ImgMenu->setPixmap(glyphs::preferencesMenuPicture({kMenuImageSize, kMenuImageSize}));
   ImgAdSponsor = picture("ImgAdSponsor", {kAdSponsorWidth, kAdSponsorHeight}, {});
-  ImgAdSponsor->setPixmap(builtInSponsorBox_);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->resize(kBulletSize, kBulletSize);
@@ -214,6 +212,7 @@ void TFmMain::createControls() {
   PMnButtons->setToolTipsVisible(true);
   PMnSearchEngines = new QMenu(this);
   PMnSearchEngines->setObjectName("PMnSearchEngines");
+  connectSearchField();
 
   TimerLbTicker = new QTimer(this);
   TimerLbTicker->setObjectName("TimerLbTicker");
@@ -531,20 +530,12 @@ void TFmMain::MChAboutClick() {
   if (peers_.preferences) {
     PreferencesDialogPort::Request r;
     r.page = PreferencesDialogPort::Page::About;
+    r.bar = this;  // Apply on the About page tells the bar too
     r.subscriberFolder = SubscriberFolder;
+    r.channelCount = static_cast<int>(SubscriberNames.size());  // shown on the About page
     peers_.preferences->runModal(r);
   }
   ArrangeBar();
-}
-
-void TFmMain::CloseSearchField() {
-  BtnSearch->setToolTip("Internet Search");
-  ImgAdSponsor->show();
-  ImgMenu->show();
-  EdSearch->hide();
-  BtnGo->hide();
-  searchTag_ = 0;
-  BtnSearch->setProperty("tag", 0);
 }
 
 void TFmMain::ImgAdSponsorClick() { sponsorClick(ImgAdSponsor); }

@@ -139,6 +139,14 @@ class TFmMain : public QWidget {
   void ShowPlaylistControls();
   void CloseSearchField();
 
+  // ---- the internet search (SearchField.cpp) ----
+  void BtnSearchClick();
+  void BtnGoClick();
+  // Only Enter (13) acts.
+  void EdSearchKeyDown(int key);
+  void MChSearchLink(QAction* entry);
+  void LoadSearchEngines();
+
   // ---- the link dispatcher and what it opens ----
   bool ExecuteLink(const QString& link, const QString& folder = {}, int flags = NoLinkFlags);
   void OpenSlideshow(const std::string& folder);
@@ -230,11 +238,12 @@ class TFmMain : public QWidget {
   enum class Align { None, Top, Bottom };
 
   void createControls();
+  void connectSearchField();
   void buildSubscriberMenu();
   void allowSubscriberMenu(QWidget* control);
   void PlaceButton(int n, const QString& caption, const QString& action, const layout::ButtonRow& row);
-  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link,
-                         const QPixmap& fallback);
+  enum class Fallback { Empty, BuiltInSponsorBox };
+  void setSponsorPicture(QLabel* picture, const std::string& image, const std::string& link, Fallback fallback);
   void sponsorClick(QLabel* picture);
   void refreshBullets();
   void startSystemMove();
@@ -268,14 +277,15 @@ class TFmMain : public QWidget {
   bool playlistStartedAtShow_ = false;
   bool buttonTextBold_ = false;
   int searchTag_ = 0;
+  QActionGroup* searchEngineGroup_ = nullptr;
   Align align_ = Align::None;
   PlaylistWindow playlistOpenWindow_ = PlaylistWindow::None;
   QPixmap bullet_;
   QPixmap builtInSponsorBox_;
   // The lines of the channel's ticker text that LoadTicker left for later,
   // and how many lines go on the band at once and in each idle batch.
-  static constexpr std::size_t kTickerLinesAtOnce = 200;
-  static constexpr std::size_t kTickerLinesPerBatch = 250;
+  static constexpr std::size_t kTickerLinesAtOnce = 50;
+  static constexpr std::size_t kTickerLinesPerBatch = 100;
   std::vector<TickerLine> pendingTickerLines_;
   std::size_t pendingTickerNext_ = 0;
   QTimer* tickerLoadTimer_ = nullptr;
