@@ -26,6 +26,7 @@ class NoDialogs : public tavo::creator::CreatorDialogs {
   Pick pickFolder(const QString&, const QString&, const QString&) override { return {}; }
   void showWarning(const QString&) override {}
   void showAbout() override {}
+  std::optional<std::pair<QString, QString>> getTwoStrings(const tavo::TwoStringsRequest&) override { return {}; }
 };
 
 class NoPublisher : public tavo::creator::Publisher {

@@ -26,6 +26,7 @@ class AnswerName : public tavo::creator::CreatorDialogs {
   Pick pickFolder(const QString&, const QString&, const QString&) override { return {}; }
   void showWarning(const QString&) override {}
   void showAbout() override {}
+  std::optional<std::pair<QString, QString>> getTwoStrings(const tavo::TwoStringsRequest&) override { return {}; }
 
  private:
   QString name_;

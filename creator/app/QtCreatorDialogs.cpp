@@ -50,4 +50,8 @@ void QtCreatorDialogs::showAbout() {
                          "\nBuilds presentations for TavoPlayer.");
 }
 
+std::optional<std::pair<QString, QString>> QtCreatorDialogs::getTwoStrings(const TwoStringsRequest& request) {
+  return prompts_->getTwoStrings(request);
+}
+
 }  // namespace tavo::creator

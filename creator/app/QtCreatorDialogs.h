@@ -18,6 +18,7 @@ class QtCreatorDialogs : public CreatorDialogs {
 
   QString askNewName(const QString& kind, const QString& targetFolder) override;
   std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text) override;
+  std::optional<std::pair<QString, QString>> getTwoStrings(const TwoStringsRequest& request) override;
   Pick pickFolder(const QString& caption, const QString& pathPattern, const QString& prompt) override;
   void showWarning(const QString& message) override;
   void showAbout() override;

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <utility>
+
+#include "common/widgets/NamePrompts.h"
 
 namespace tavo::creator {
 
@@ -20,6 +23,10 @@ class CreatorDialogs {
   virtual QString askNewName(const QString& kind, const QString& targetFolder) = 0;
   // A one-line input box; nothing when cancelled.
   virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text) = 0;
+
+  // The two-field dialog (TFmGet2Strings) with its OK rules; the two trimmed
+  // texts on OK, nothing on Cancel.
+  virtual std::optional<std::pair<QString, QString>> getTwoStrings(const TwoStringsRequest& request) = 0;
 
   struct Pick {
     int offered = 0;               // entries listed; 0 means the list was not shown

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMediaPlayer>
+#include <QProgressDialog>
 #include <QUrl>
 
 #include "common/PresentationPath.h"
@@ -177,14 +178,47 @@ void TFmCustWizardPage::importFolderImages(TQxGrid& grid, int column, const std:
   const QString chosen = main_.platformServices().folderBrowser.browseForFolder("Select a folder containing " + words);
   if (chosen.isEmpty()) return;
   const std::string from = withTrailingSeparator(platform::toPath(chosen));
-  int n = 0;
-  for (const std::string& name : jpegFilesIn(from)) {
+  const std::vector<std::string> names = jpegFilesIn(from);
+  QProgressDialog progress("Importing " + words + "...", "Cancel", 0, static_cast<int>(names.size()), this);
+  progress.setWindowTitle("Import");
+  progress.setMinimumDuration(500);
+  QStringList failed;
+  int done = 0;
+  int n = 0;  // the last row written
+  for (const std::string& name : names) {
+    if (progress.wasCanceled()) break;
+    progress.setValue(done++);
+    // A picture that did not reach the set folder is not listed: the set would
+    // name a file it does not hold.
+    const CopyOutcome outcome = importChosenFile(from + name, folder);
+    if (outcome == CopyOutcome::Failed) {
+      failed << platform::fromPath(name);
+      continue;
+    }
     ++n;
     if (grid.RowCount() <= n) grid.setRowCount(n + 1);
     grid.setCell(column, n, platform::fromPath(name));
-    importFile(from + name, folder);
   }
+  progress.setValue(static_cast<int>(names.size()));
+  if (!failed.isEmpty())
+    main_.platformServices().messages.showError("Could not copy into the set folder: " + failed.join(", "));
   grid.setFocus();
+}
+
+CopyOutcome TFmCustWizardPage::importChosenFile(const std::string& source, const std::string& folder) {
+  platform::Messages& messages = main_.platformServices().messages;
+  return copyIntoSet(
+      {source, folder, overwritePrompt},
+      [&messages] { return messages.askYesNo("This file already exists, do you want to overwrite it?", "Overwrite file?"); },
+      [](const std::string& from, const std::string& to, bool prompt, const std::function<bool()>& ask) {
+        try {
+          return creator::importFile(from, to, prompt, ask, [](const std::string& a, const std::string& b) {
+            return platform::copyFolderQuiet(platform::fromPath(a), platform::fromPath(b));
+          });
+        } catch (const std::exception&) {
+          return false;
+        }
+      });
 }
 
 void TFmCustWizardPage::nextCell(TQxGrid& grid) {

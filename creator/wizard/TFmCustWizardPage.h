@@ -11,6 +11,7 @@
 #include <string>
 
 #include "creator/logic/PageRules.h"
+#include "creator/logic/SetLibrary.h"
 #include "creator/wizard/TFmEmbedded.h"
 
 namespace tavo {
@@ -58,7 +59,12 @@ class TFmCustWizardPage : public TFmEmbedded {
   bool importFile(const std::string& source, const std::string& folder);
   bool copyHtmlFolder(const std::string& source, const std::string& folder);
   void rememberFolder(const std::string& file);
+  // Copies every "*.jpg" of a chosen folder into `folder` and lists it in
+  // `column` from row 1 on; a picture that cannot be copied is left out and named.
   void importFolderImages(TQxGrid& grid, int column, const std::string& folder, const QString& words);
+  // importFile with the outcome told apart: copied, the folder's own file of
+  // that name kept (No to overwriting), failed.
+  CopyOutcome importChosenFile(const std::string& source, const std::string& folder);
   // The Enter key: next column, or the first editable column of the next row
   // (a new row at the end when on the last one).
   static void nextCell(TQxGrid& grid);

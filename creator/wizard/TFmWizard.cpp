@@ -13,6 +13,8 @@
 #include "creator/wizard/TFmStep7.h"
 #include "creator/wizard/TFmStep1.h"
 #include "creator/wizard/TFmStep4.h"
+#include "creator/wizard/TFmStep2.h"
+#include "creator/wizard/TFmStep3.h"
 #include "creator/wizard/TFmStepOutline.h"
 #include "creator/wizard/WizardPrinting.h"
 
@@ -177,6 +179,8 @@ TFmEmbedded* TFmWizard::createPage(int step) {
   if (step == 7) return TFmEmbedded::CreateEmbedded<TFmStep7>(main_, PnMiddle);
   if (step == 1) return TFmEmbedded::CreateEmbedded<TFmStep1>(main_, PnMiddle);
   if (step == 4) return TFmEmbedded::CreateEmbedded<TFmStep4>(main_, PnMiddle);
+  if (step == 2) return TFmEmbedded::CreateEmbedded<TFmStep2>(main_, PnMiddle);
+  if (step == 3) return TFmEmbedded::CreateEmbedded<TFmStep3>(main_, PnMiddle);
   return TFmEmbedded::CreateEmbedded<TFmStepOutline>(main_, PnMiddle, step);
 }
 

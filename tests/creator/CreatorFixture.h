@@ -41,6 +41,13 @@ class ScriptedDialogs : public CreatorDialogs {
     inputAnswers.pop_front();
     return answer;
   }
+  std::optional<std::pair<QString, QString>> getTwoStrings(const TwoStringsRequest& request) override {
+    twoStringRequests.push_back(request);
+    if (twoStringAnswers.empty()) return std::nullopt;
+    auto answer = twoStringAnswers.front();
+    twoStringAnswers.pop_front();
+    return answer;
+  }
   Pick pickFolder(const QString& caption, const QString& pathPattern, const QString& prompt) override {
     Pick pick;
     pick.offered = static_cast<int>(listVisibleSubfoldersSorted(folderOf(pathPattern.toStdString())).size());
@@ -64,6 +71,8 @@ class ScriptedDialogs : public CreatorDialogs {
   std::vector<Shown> inputs;
   std::deque<std::optional<QString>> pickAnswers;
   std::vector<Shown> picksShown;
+  std::vector<TwoStringsRequest> twoStringRequests;
+  std::deque<std::optional<std::pair<QString, QString>>> twoStringAnswers;
   QStringList warnings;
   int aboutShown = 0;
 };
